@@ -19,8 +19,8 @@ printf '[Settings]\nRunBefore=1\n' >"$work/config/Tarnivel/Tarnivel.conf"
 meter=$!
 sleep 5
 
-ticks=$(getconf CLK_TCK)
-cpu() { awk '{print $14 + $15}' "/proc/$meter/stat"; }
+# Nanoseconds on the CPU, summed over all threads (finer than the clock ticks of /proc/PID/stat).
+cpu() { cat /proc/"$meter"/task/*/schedstat | awk '{n += $1} END {printf "%.0f\n", n}'; }
 switches() {
     cat /proc/"$meter"/task/*/status |
         awk '/^(non)?voluntary_ctxt_switches/ {n += $2} END {print n}'
@@ -30,9 +30,9 @@ sleep "$seconds"
 c1=$(cpu); s1=$(switches); t1=$(date +%s.%N)
 rss=$(awk '/^VmRSS/ {print $2}' "/proc/$meter/status")
 threads=$(ls "/proc/$meter/task" | wc -l)
-awk -v c0="$c0" -v c1="$c1" -v s0="$s0" -v s1="$s1" -v t0="$t0" -v t1="$t1" -v hz="$ticks" \
+awk -v c0="$c0" -v c1="$c1" -v s0="$s0" -v s1="$s1" -v t0="$t0" -v t1="$t1" \
     -v rss="$rss" -v threads="$threads" 'BEGIN {
     span = t1 - t0
     printf "over %.1f s: CPU %.3f ms/s, wake-ups %.2f /s, resident %.1f MB, threads %d\n",
-        span, (c1 - c0) * 1000 / hz / span, (s1 - s0) / span, rss / 1024, threads
+        span, (c1 - c0) / 1e6 / span, (s1 - s0) / span, rss / 1024, threads
 }'
