@@ -1,0 +1,20 @@
+#pragma once
+
+#include "resources/picture.h"
+
+#include <QHash>
+#include <QIcon>
+#include <QImage>
+#include <QString>
+
+namespace tarnivel {
+
+QImage toImage(const Picture& picture);
+
+// The application icon at 16 and 32 pixels.
+QIcon appIcon();
+
+// The 36 tray level pictures keyed "d0u0" to "d5u5" ("d" incoming level "u" outgoing level).
+QHash<QString, QIcon> trayImageList();
+
+} // namespace tarnivel
