@@ -1,0 +1,387 @@
+#include "ui/main/main_window.h"
+
+#include "graph/scroll_graph.h"
+#include "resources/icons.h"
+#include "sampling/rate_format.h"
+#include "ui/main/tray_levels.h"
+#include "ui/main/window_geometry.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFont>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QRegion>
+#include <QSystemTrayIcon>
+#include <QWindow>
+
+#include <exception>
+
+namespace tarnivel {
+
+Q_LOGGING_CATEGORY(lcTick, "tarnivel.tick", QtWarningMsg)
+
+namespace {
+
+const QString kTipPrefix = QStringLiteral("Tarnivel: ");
+
+QRect toQRect(const EdgeRect& r)
+{
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// The rate line's font: bold, fixed width, small enough for its 10 pixel height. DejaVu Sans
+// Mono ships with every Debian desktop; the style hint finds another monospace elsewhere.
+QFont labelFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setBold(true);
+    font.setPixelSize(8);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+char localeDecimalPoint()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point.front().unicode() < 0x80 ? point.front().toLatin1() : '.';
+}
+
+} // namespace
+
+frmMain::frmMain(MainWindowDeps deps, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_deps(std::move(deps)),
+      m_reader(m_deps.counters), m_sampler(m_reader, m_deps.clock),
+      m_graDU(new ctlScrollGraph2(this)), m_lblDisplay(new QLabel(this)),
+      m_trayIcon(new QSystemTrayIcon(this)), ImageList1(trayImageList()),
+      m_decimalPoint(localeDecimalPoint())
+{
+    setWindowTitle(QStringLiteral("Form1"));
+    setWindowIcon(appIcon());
+    const PixelSize low = minimumWindowSize();
+    const PixelSize high = maximumWindowSize();
+    setMinimumSize(low.width, low.height);
+    setMaximumSize(high.width, high.height);
+
+    m_lblDisplay->setFont(labelFont());
+    m_lblDisplay->setAlignment(Qt::AlignCenter);
+    m_lblDisplay->setBackgroundRole(QPalette::Base);
+    m_lblDisplay->setForegroundRole(QPalette::Text);
+    m_lblDisplay->setAutoFillBackground(true);
+    // A press on the label resizes the window; it never opens a menu.
+    m_lblDisplay->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_lblDisplay->installEventFilter(this);
+    m_graDU->installEventFilter(this);
+
+    connect(m_graDU, &ctlScrollGraph2::MouseMove, this, &frmMain::graDU_MouseMove);
+    connect(m_graDU, &ctlScrollGraph2::MouseUp, this, &frmMain::graDU_MouseUp);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::DoubleClick)
+                    RestoreFromTray();
+            });
+    // Session end and termination signals quit the application without closing this window.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &frmMain::Form_Unload);
+
+    m_timer1.setTimerType(Qt::PreciseTimer);
+    m_timer1.setInterval(1000);
+    connect(&m_timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Form_Load()
+{
+    const WindowSettings stored = readWindowSettings(m_deps.settings);
+    m_graDU->setMaxValue(static_cast<float>(stored.MaxValue));
+    const PixelSize size = windowSizeFromTwips(stored.Width, stored.Height);
+    resize(size.width, size.height);
+    setOpacity(stored.Opacity);
+    setFloat(stored.Float);
+    m_graDU->setBackColour(stored.BackColour);
+    m_graDU->DLThread().setColour(stored.DLColour);
+    m_graDU->ULThread().setColour(stored.ULColour);
+    m_graDU->setOverLapColour(stored.OverlapColour);
+    m_trayIcon->setIcon(windowIcon());
+    m_trayIcon->setToolTip(QStringLiteral("Tarnivel"));
+    // A hidden window gets its resize event only when shown: lay out and shape it now.
+    Form_Resize();
+    m_timer1.start();
+}
+
+void frmMain::setOpacity(std::uint8_t nOpacity)
+{
+    mbytOpacity = nOpacity;
+    setWindowOpacity(nOpacity / 255.0);
+}
+
+void frmMain::setFloat(bool bFloat)
+{
+    mbFloat = bFloat;
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, bFloat);
+    if (QWindow* window = windowHandle()) {
+        // setWindowFlags would hide and re-create a shown window, which then lands elsewhere.
+        overrideWindowFlags(flags);
+        window->setFlag(Qt::WindowStaysOnTopHint, bFloat);
+    } else {
+        setWindowFlags(flags);
+    }
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::Form_Resize()
+{
+    // Size hints bind resize() and well-behaved window managers; bring any other size back.
+    const QSize bounded = size().expandedTo(minimumSize()).boundedTo(maximumSize());
+    if (bounded != size()) {
+        resize(bounded);
+        return;
+    }
+    const auto shape = windowShape(width(), height());
+    m_lblDisplay->setGeometry(toQRect(shape[0]));
+    m_graDU->setGeometry(toQRect(shape[1]));
+    ApplyWindowShape();
+}
+
+void frmMain::ApplyWindowShape()
+{
+    if (isMinimized())
+        return;
+    QRegion region;
+    for (const EdgeRect& rect : windowShape(width(), height()))
+        region += toQRect(rect);
+    setMask(region);
+}
+
+void frmMain::Timer1_Timer()
+{
+    try {
+        const RateSample sample = m_sampler.sample();
+        const auto dlKiB = static_cast<float>(sample.inRate / 1024.0);
+        const auto ulKiB = static_cast<float>(sample.outRate / 1024.0);
+        UpdateTrayIcon(sample.inRate, sample.outRate);
+        m_graDU->ULThread().NewValue(static_cast<float>(sample.outRate));
+        m_graDU->DLThread().NewValue(static_cast<float>(sample.inRate));
+        if (bStarted) {
+            m_graDU->ShiftDisplayLeft();
+            m_lblDisplay->setText(QString::fromStdString(rateLabel(dlKiB, ulKiB, m_decimalPoint)));
+        }
+        const QString tip = kTipPrefix + m_lblDisplay->text();
+        if (tip != m_trayIcon->toolTip())
+            m_trayIcon->setToolTip(tip);
+        // The settings dialog's Statistics page takes the totals here while mbSettingsOpen.
+        bStarted = true;
+    } catch (const std::exception& e) {
+        qCWarning(lcTick, "tick failed: %s", e.what());
+    } catch (...) {
+        qCWarning(lcTick, "tick failed");
+    }
+    qCDebug(lcTick).noquote() << m_lblDisplay->text();
+}
+
+void frmMain::UpdateTrayIcon(double vInDelta, double vOutDelta)
+{
+    QString key = QString::fromStdString(
+        trayIconKey(vInDelta, vOutDelta, static_cast<double>(m_graDU->MaxValue())));
+    auto picture = ImageList1.constFind(key);
+    if (picture == ImageList1.constEnd()) {
+        key = QString::fromUtf8(kFallbackTrayKey.data(),
+                                static_cast<qsizetype>(kFallbackTrayKey.size()));
+        picture = ImageList1.constFind(key);
+    }
+    // Unchanged pictures are not handed to the window system again: the meter stays quiet.
+    if (key == m_trayKey || picture == ImageList1.constEnd())
+        return;
+    m_trayKey = key;
+    setWindowIcon(*picture);
+    m_trayIcon->setIcon(*picture);
+}
+
+std::unique_ptr<QMenu> frmMain::buildPopupMenu()
+{
+    auto menu = std::make_unique<QMenu>(this);
+    QAction* floatItem = menu->addAction(QStringLiteral("Float"));
+    floatItem->setCheckable(true);
+    floatItem->setChecked(mbFloat);
+    connect(floatItem, &QAction::triggered, this, [this] { setFloat(!mbFloat); });
+
+    QAction* trayItem = menu->addAction(QStringLiteral("Send To Tray"));
+    // Without a tray the window could not be brought back.
+    trayItem->setEnabled(trayAvailable());
+    connect(trayItem, &QAction::triggered, this, &frmMain::SendToTray);
+
+    // "Settings..." goes here once the settings dialog exists.
+    menu->addSeparator();
+    QAction* exitItem = menu->addAction(QStringLiteral("Exit"));
+    connect(exitItem, &QAction::triggered, this, &frmMain::exitProgram);
+    return menu;
+}
+
+void frmMain::ShowPopupMenu()
+{
+    const std::unique_ptr<QMenu> menu = buildPopupMenu();
+    menu->exec(QCursor::pos());
+}
+
+void frmMain::exitProgram()
+{
+    // Hidden windows are skipped by closeAllWindows, so this one stores its settings first.
+    Form_Unload();
+    QApplication::closeAllWindows();
+    if (m_deps.quit)
+        m_deps.quit();
+    else
+        QCoreApplication::quit();
+}
+
+bool frmMain::trayAvailable() const
+{
+    return m_deps.trayAvailable ? m_deps.trayAvailable() : QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void frmMain::SendToTray()
+{
+    if (mbInTray || !trayAvailable())
+        return;
+    m_trayIcon->show();
+    hide();
+    mbInTray = true;
+}
+
+void frmMain::RestoreFromTray()
+{
+    if (!mbInTray)
+        return;
+    m_trayIcon->hide();
+    showNormal();
+    mbInTray = false;
+}
+
+void frmMain::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_timer1.stop();
+    const Qt::WindowStates state = windowState();
+    const bool normal =
+        !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    const LiveSettings live{m_graDU->MaxValue(),
+                            m_graDU->DLThread().Colour(),
+                            m_graDU->ULThread().Colour(),
+                            m_graDU->BackColour(),
+                            m_graDU->OverLapColour(),
+                            mbFloat,
+                            mbytOpacity,
+                            static_cast<float>(pixelsToTwips(width())),
+                            static_cast<float>(pixelsToTwips(height())),
+                            normal};
+    try {
+        writeWindowSettings(m_deps.settings, live);
+    } catch (const std::exception& e) {
+        qWarning("storing the settings failed: %s", e.what());
+    }
+    // No icon may stay behind for a window that is gone.
+    m_trayIcon->hide();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::graDU_MouseMove(short Button, short /*Shift*/, float /*X*/, float /*Y*/)
+{
+    if (Button == 1 && m_drag == Drag::None)
+        beginDrag(Drag::Move);
+}
+
+void frmMain::graDU_MouseUp(short Button, short /*Shift*/, float /*X*/, float /*Y*/)
+{
+    if (Button == 2)
+        ShowPopupMenu();
+}
+
+void frmMain::lblDisplay_MouseDown()
+{
+    if (m_drag == Drag::None)
+        beginDrag(Drag::Resize);
+}
+
+void frmMain::beginDrag(Drag kind)
+{
+    QWindow* window = windowHandle();
+    const bool systemDrag =
+        window && (kind == Drag::Move ? window->startSystemMove()
+                                      : window->startSystemResize(Qt::BottomEdge | Qt::RightEdge));
+    if (systemDrag)
+        return;
+    // No window manager to do it (or one that refuses): follow the mouse until release.
+    m_drag = kind;
+    m_dragStartPointer = m_pointerGlobal;
+    m_dragStartGeometry = geometry();
+}
+
+bool frmMain::followDrag(const QPoint& globalPos)
+{
+    const QPoint delta = globalPos - m_dragStartPointer;
+    switch (m_drag) {
+    case Drag::Move:
+        move(m_dragStartGeometry.topLeft() + delta);
+        return true;
+    case Drag::Resize:
+        resize(m_dragStartGeometry.size() + QSize(delta.x(), delta.y()));
+        return true;
+    case Drag::None:
+        break;
+    }
+    return false;
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool onLabel = watched == m_lblDisplay;
+    if (!onLabel && watched != m_graDU)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        m_pointerGlobal = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        if (onLabel) {
+            lblDisplay_MouseDown();
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseMove:
+        m_pointerGlobal = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        if (followDrag(m_pointerGlobal))
+            return true;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton)
+            m_drag = Drag::None;
+        if (onLabel)
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tarnivel

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "app/settings.h"
+#include "sampling/counter_source.h"
+#include "sampling/rate_sampler.h"
+#include "sampling/traffic_counter_reader.h"
+
+#include <QHash>
+#include <QIcon>
+#include <QLoggingCategory>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QSystemTrayIcon;
+
+namespace tarnivel {
+
+Q_DECLARE_LOGGING_CATEGORY(lcTick)
+
+class ctlScrollGraph2;
+
+// What the meter window needs from outside; tests pass fakes.
+struct MainWindowDeps {
+    SettingsBackend& settings;
+    CounterSource& counters;
+    MonotonicClock clock;
+    // Whether the desktop shows a system tray; empty asks QSystemTrayIcon.
+    std::function<bool()> trayAvailable;
+    // Ends the program after "Exit" has closed the windows; empty calls QCoreApplication::quit.
+    std::function<void()> quit;
+};
+
+// The meter window: the scrolling graph with the rate line beneath it, the sampling timer, the
+// tray icon and the context menu. Loads the settings when constructed, stores them once when it
+// closes or the application quits.
+class frmMain final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmMain(MainWindowDeps deps, QWidget* parent = nullptr);
+    ~frmMain() override;
+    Q_DISABLE_COPY_MOVE(frmMain)
+
+    std::uint8_t Opacity() const noexcept { return mbytOpacity; }
+    void setOpacity(std::uint8_t nOpacity);
+    bool isFloat() const noexcept { return mbFloat; }
+    // Keeps the window's place, size, opacity and shape: only the stacking changes.
+    void setFloat(bool bFloat);
+    bool isInTray() const noexcept { return mbInTray; }
+
+    ctlScrollGraph2& graDU() noexcept { return *m_graDU; }
+    QLabel& lblDisplay() noexcept { return *m_lblDisplay; }
+    QSystemTrayIcon& trayIcon() noexcept { return *m_trayIcon; }
+    const QTimer& Timer1() const noexcept { return m_timer1; }
+    // The key of the tray picture shown now; empty before the first tick.
+    const QString& trayPictureKey() const noexcept { return m_trayKey; }
+
+    // One sampling tick; the timer calls it every second. Never throws.
+    void Timer1_Timer();
+
+    // The context menu at the cursor, and the menu itself, built for one showing.
+    void ShowPopupMenu();
+    std::unique_ptr<QMenu> buildPopupMenu();
+
+    void SendToTray();
+    void RestoreFromTray();
+
+    // Stores the settings; runs once, whichever way the window goes.
+    void Form_Unload();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Drag { None, Move, Resize };
+
+    void Form_Load();
+    void Form_Resize();
+    void ApplyWindowShape();
+    void UpdateTrayIcon(double vInDelta, double vOutDelta);
+    void graDU_MouseMove(short Button, short Shift, float X, float Y);
+    void graDU_MouseUp(short Button, short Shift, float X, float Y);
+    void lblDisplay_MouseDown();
+    void beginDrag(Drag kind);
+    bool followDrag(const QPoint& globalPos);
+    bool trayAvailable() const;
+    void exitProgram();
+
+    MainWindowDeps m_deps;
+    TrafficCounterReader m_reader;
+    RateSampler m_sampler;
+
+    ctlScrollGraph2* m_graDU = nullptr;
+    QLabel* m_lblDisplay = nullptr;
+    QSystemTrayIcon* m_trayIcon = nullptr;
+    QTimer m_timer1;
+    QHash<QString, QIcon> ImageList1;
+    QString m_trayKey;
+    char m_decimalPoint = '.';
+
+    bool mbFloat = true;
+    std::uint8_t mbytOpacity = 255;
+    bool mbInTray = false;
+    // Set while the settings dialog is open; the tick hands it the totals then.
+    bool mbSettingsOpen = false;
+    bool bStarted = false;
+    bool m_unloaded = false;
+
+    // Moving or resizing by following the mouse, where the platform has no system move/resize.
+    Drag m_drag = Drag::None;
+    QPoint m_pointerGlobal;
+    QPoint m_dragStartPointer;
+    QRect m_dragStartGeometry;
+};
+
+} // namespace tarnivel
