@@ -36,6 +36,16 @@ short shiftCode(Qt::KeyboardModifiers modifiers)
     return code;
 }
 
+// Events after which the screen's pixel ratio may differ from the image's.
+bool mayChangePixelRatio(QEvent::Type type)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (type == QEvent::DevicePixelRatioChange)
+        return true;
+#endif
+    return type == QEvent::ScreenChangeInternal;
+}
+
 } // namespace
 
 ctlScrollGraph2::ctlScrollGraph2(QWidget* parent) : QWidget(parent)
@@ -108,7 +118,7 @@ bool ctlScrollGraph2::event(QEvent* e)
 {
     // Moving to a screen of another pixel ratio needs an image of that ratio.
     const bool handled = QWidget::event(e);
-    if (e->type() == QEvent::ScreenChangeInternal && !m_image.isNull() &&
+    if (mayChangePixelRatio(e->type()) && !m_image.isNull() &&
         pixelScale() != qRound(m_image.devicePixelRatio()))
         rebuildSurface();
     return handled;
