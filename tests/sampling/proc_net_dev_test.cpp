@@ -57,67 +57,47 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"name_with_colon", "eth0:1:" + fields(), InterfaceCounters{"eth0:1", 111, 999}},
         LineCase{"very_long_name", kLongName + ": " + fields(),
                  InterfaceCounters{kLongName, 111, 999}},
-        LineCase{"crlf", "eth0: " + fields() + "\r", InterfaceCounters{"eth0", 111, 999}},
         LineCase{"extra_fields", "eth0: " + fields() + " 17", InterfaceCounters{"eth0", 111, 999}},
-        LineCase{"at_2_31", "a: " + fields("2147483648", "2147483649"),
-                 InterfaceCounters{"a", 2147483648u, 2147483649u}},
-        LineCase{"at_2_32", "a: " + fields("4294967296", "4294967297"),
-                 InterfaceCounters{"a", 4294967296u, 4294967297u}},
+        LineCase{"at_2_31_and_2_32", "a: " + fields("2147483648", "4294967296"),
+                 InterfaceCounters{"a", 2147483648u, 4294967296u}},
         LineCase{"above_2_53", "a: " + fields("9007199254740993", "18446744073709551615"),
                  InterfaceCounters{"a", 9007199254740993u, 18446744073709551615u}},
         LineCase{"above_2_64", "a: " + fields("18446744073709551616"), std::nullopt},
         LineCase{"truncated_fields", "eth0: 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15", std::nullopt},
         LineCase{"truncated_at_colon", "eth0:", std::nullopt},
-        LineCase{"truncated_name", "   eth", std::nullopt},
         LineCase{"non_numeric", "eth0: " + fields("12x"), std::nullopt},
         LineCase{"negative", "eth0: " + fields("-1"), std::nullopt},
-        LineCase{"plus_sign", "eth0: " + fields("+1"), std::nullopt},
         LineCase{"empty_name", "   : " + fields(), std::nullopt}),
     [](const auto& p) { return std::string(p.param.label); });
 
-TEST(ProcNetDev, EmptyTextAndHeadersOnlyGiveNoRows)
+TEST(ProcNetDev, EmptyTextGivesNoRows)
 {
     std::vector<InterfaceCounters> rows{{"stale", 1, 2}};
     EXPECT_EQ(parseProcNetDev("", rows), 0u);
     EXPECT_TRUE(rows.empty());
-    EXPECT_EQ(parseProcNetDev(kHeader, rows), 0u);
 }
 
-TEST(ProcNetDev, ReadsSixtyFourInterfacesAroundMalformedOnesIntoReusedRows)
-{
-    std::string text(kHeader);
-    for (int i = 0; i < 64; ++i) {
-        text += "veth" + std::to_string(i) + ": " + fields(std::to_string(i), "7") + "\n";
-        text += "broken" + std::to_string(i) + ": 1 2\n";
-    }
-    std::vector<InterfaceCounters> rows(100, InterfaceCounters{"old", 5, 5});
-    ASSERT_EQ(parseProcNetDev(text, rows), 64u);
-    ASSERT_EQ(rows.size(), 64u);
-    EXPECT_EQ(rows[63].name, "veth63");
-    EXPECT_EQ(rows[63].received, 63u);
-    EXPECT_EQ(rows[63].sent, 7u);
-}
-
-TEST(ProcNetDevSource, ReadsAFileAndFailsWhenThereIsNoTable)
+TEST(ProcNetDevSource, ReadsSixtyFourInterfacesAroundMalformedRowsIntoReusedRows)
 {
     const std::string dir = testing::TempDir();
     {
-        std::ofstream good(dir + "net_dev_good"); // larger than the first read, to make it grow
-        good << kHeader;
-        for (int i = 0; i < 100; ++i) {
-            good << "  eth" << i << ": " << fields() << "\n";
+        std::ofstream file(dir + "net_dev_64"); // larger than the first read, which must grow
+        file << kHeader;
+        for (int i = 0; i < 64; ++i) {
+            file << "veth" << i << ": " << fields(std::to_string(i)) << "\nbroken" << i
+                 << ": 1 2\n";
         }
+        std::ofstream(dir + "net_dev_headers") << kHeader;
     }
-    std::ofstream(dir + "net_dev_empty") << kHeader;
-    std::vector<InterfaceCounters> rows;
-
-    ProcNetDevSource good(dir + "net_dev_good");
-    EXPECT_EQ(good.counterBits(), 64u);
-    ASSERT_TRUE(good.readTable(rows));
-    ASSERT_EQ(rows.size(), 100u);
-    EXPECT_EQ(rows[99].name, "eth99");
-    EXPECT_EQ(rows[99].sent, 999u);
-    EXPECT_FALSE(ProcNetDevSource(dir + "net_dev_empty").readTable(rows));
+    std::vector<InterfaceCounters> rows(100, InterfaceCounters{"stale", 5, 5});
+    ProcNetDevSource source(dir + "net_dev_64");
+    EXPECT_EQ(source.counterBits(), 64u);
+    ASSERT_TRUE(source.readTable(rows));
+    ASSERT_EQ(rows.size(), 64u);
+    EXPECT_EQ(rows[63].name, "veth63");
+    EXPECT_EQ(rows[63].received, 63u);
+    EXPECT_EQ(rows[63].sent, 999u);
+    EXPECT_FALSE(ProcNetDevSource(dir + "net_dev_headers").readTable(rows));
     EXPECT_FALSE(ProcNetDevSource(dir + "net_dev_missing").readTable(rows));
 }
 

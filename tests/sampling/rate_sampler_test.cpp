@@ -11,7 +11,7 @@ using testing_support::FakeCounterSource;
 
 struct Tick {
     std::chrono::milliseconds after;       // time since the previous tick
-    std::optional<std::uint64_t> received; // counter of the one interface; nullopt: reading fails
+    std::optional<std::uint64_t> received; // the one interface's counter; nullopt: reading fails
     double inRate;
 };
 
@@ -31,26 +31,20 @@ TEST_P(RateSamplerTest, DividesByTheTimeThatPassed)
 {
     FakeCounterSource source;
     for (const Tick& tick : GetParam().ticks) {
-        if (tick.received) {
-            source.push(std::vector<InterfaceCounters>{{"eth0", *tick.received, 7}});
-        } else {
-            source.push(std::nullopt);
-        }
+        source.push(tick.received ? testing_support::Table{{{"eth0", *tick.received, 7}}}
+                                  : std::nullopt);
     }
     TrafficCounterReader reader(source);
     std::chrono::steady_clock::time_point now{1h};
     RateSampler sampler(reader, [&now] { return now; });
-    double lastTotal = 0;
-    int index = 0;
+    double total = 0;
     for (const Tick& tick : GetParam().ticks) {
-        SCOPED_TRACE(testing::Message() << "tick " << index++);
         now += tick.after;
+        total = tick.received ? static_cast<double>(*tick.received) : total;
         const RateSample s = sampler.sample();
-        EXPECT_DOUBLE_EQ(s.inRate, tick.inRate);
+        EXPECT_DOUBLE_EQ(s.inRate, tick.inRate) << "at " << (now.time_since_epoch() - 1h).count();
+        EXPECT_EQ(s.inTotal, total);
         EXPECT_EQ(s.outRate, 0);
-        lastTotal = tick.received ? static_cast<double>(*tick.received) : lastTotal;
-        EXPECT_EQ(s.inTotal, lastTotal);
-        EXPECT_EQ(s.outTotal, 7);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "sampling/traffic_counter_reader.h"
 #include "tests/sampling/fake_counter_source.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace tarnivel {
@@ -8,100 +9,71 @@ namespace {
 
 using testing_support::FakeCounterSource;
 using testing_support::Table;
+using T = std::vector<InterfaceCounters>;
 
 constexpr std::uint64_t k2p32 = std::uint64_t{1} << 32;
 constexpr std::uint64_t k2p60 = std::uint64_t{1} << 60;
 
 struct Step {
+    const char* what;
     Table table;
     bool ok;
-    double inDelta, outDelta, inTotal, outTotal;
+    std::array<double, 4> expected; // in delta, out delta, in total, out total
 };
 
-struct ReaderCase {
-    const char* label;
-    unsigned bits;
-    std::vector<Step> steps;
-};
-
-void PrintTo(const ReaderCase& c, std::ostream* os)
+void replay(unsigned bits, const std::vector<Step>& steps)
 {
-    *os << c.label;
-}
-
-class TrafficCounterReaderTest : public testing::TestWithParam<ReaderCase> {};
-
-TEST_P(TrafficCounterReaderTest, GrowthIsPerInterfaceAndNeverNegative)
-{
-    FakeCounterSource source(GetParam().bits);
-    for (const Step& step : GetParam().steps) {
+    FakeCounterSource source(bits);
+    for (const Step& step : steps) {
         source.push(step.table);
     }
     TrafficCounterReader reader(source);
-    int index = 0;
-    for (const Step& step : GetParam().steps) {
-        SCOPED_TRACE(testing::Message() << "reading " << index++);
-        double inDelta = -1, outDelta = -1, inTotal = -1, outTotal = -1;
-        EXPECT_EQ(reader.ReadTrafficCounters(inDelta, outDelta, inTotal, outTotal), step.ok);
-        EXPECT_EQ(inDelta, step.inDelta);
-        EXPECT_EQ(outDelta, step.outDelta);
-        EXPECT_EQ(inTotal, step.inTotal);
-        EXPECT_EQ(outTotal, step.outTotal);
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        std::array<double, 4> got{-1, -1, -1, -1};
+        EXPECT_EQ(reader.ReadTrafficCounters(got[0], got[1], got[2], got[3]), step.ok);
+        EXPECT_EQ(got, step.expected);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Readings, TrafficCounterReaderTest,
-    testing::Values(
-        ReaderCase{"first_reading_is_baseline",
-                   64,
-                   {{{{{"lo", 1000, 500}, {"eth0", 3000, 100}}}, true, 0, 0, 4000, 600},
-                    {{{{"lo", 1600, 700}, {"eth0", 3000, 150}}}, true, 600, 250, 4600, 850}}},
-        ReaderCase{"reordered_rows_match_by_name",
-                   64,
-                   {{{{{"a", 100, 0}, {"b", 1000, 0}}}, true, 0, 0, 1100, 0},
-                    {{{{"b", 1010, 0}, {"a", 101, 0}}}, true, 11, 0, 1111, 0}}},
-        ReaderCase{"reset_counts_zero",
-                   64,
-                   {{{{{"a", 5000, 9000}, {"b", 100, 100}}}, true, 0, 0, 5100, 9100},
-                    {{{{"a", 10, 20}, {"b", 150, 130}}}, true, 50, 30, 160, 150}}},
-        ReaderCase{"disappearing_interface_counts_zero",
-                   64,
-                   {{{{{"a", 100, 100}, {"big", 5000, 5000}}}, true, 0, 0, 5100, 5100},
-                    {{{{"a", 150, 120}}}, true, 50, 20, 150, 120}}},
-        ReaderCase{"new_interface_counts_from_second_sighting",
-                   64,
-                   {{{{{"a", 100, 0}}}, true, 0, 0, 100, 0},
-                    {{{{"a", 150, 0}, {"b", 9000, 0}}}, true, 50, 0, 9150, 0},
-                    {{{{"a", 150, 0}, {"b", 9100, 0}}}, true, 100, 0, 9250, 0}}},
-        ReaderCase{"failure_keeps_totals_and_last_good_baseline",
-                   64,
-                   {{{{{"a", 100, 10}}}, true, 0, 0, 100, 10},
-                    {std::nullopt, false, 0, 0, 100, 10},
-                    {{{{"a", 300, 40}}}, true, 200, 30, 300, 40}}},
-        ReaderCase{"failure_before_any_good_reading",
-                   64,
-                   {{std::nullopt, false, 0, 0, 0, 0},
-                    {{{{"a", 100, 10}}}, true, 0, 0, 100, 10},
-                    {{{{"a", 150, 10}}}, true, 50, 0, 150, 10}}},
-        ReaderCase{"32_bit_counters_unwrap",
-                   32,
-                   {{{{{"a", k2p32 - 100, k2p32 - 1}}},
-                     true,
-                     0,
-                     0,
-                     double(k2p32 - 100),
-                     double(k2p32 - 1)},
-                    {{{{"a", 50, 0}}}, true, 150, 1, 50, 0}}},
-        ReaderCase{"64_bit_counter_going_down_is_no_wrap",
-                   64,
-                   {{{{{"a", k2p32 - 100, 0}}}, true, 0, 0, double(k2p32 - 100), 0},
-                    {{{{"a", 50, 0}}}, true, 0, 0, 50, 0}}},
-        ReaderCase{"growth_exact_above_2_53",
-                   64,
-                   {{{{{"a", k2p60, k2p60}}}, true, 0, 0, double(k2p60), double(k2p60)},
-                    {{{{"a", k2p60 + 1, k2p60 + 3}}}, true, 1, 3, double(k2p60), double(k2p60)}}}),
-    [](const auto& p) { return std::string(p.param.label); });
+TEST(TrafficCounterReader, MeasuresGrowthPerInterfaceAndNeverGoesNegative)
+{
+    replay(
+        64,
+        {
+            {"baseline", T{{"lo", 1000, 500}, {"eth0", 3000, 100}}, true, {0, 0, 4000, 600}},
+            {"growth", T{{"lo", 1600, 700}, {"eth0", 3000, 150}}, true, {600, 250, 4600, 850}},
+            {"reordered", T{{"eth0", 3010, 150}, {"lo", 1600, 700}}, true, {10, 0, 4610, 850}},
+            {"eth0 reset", T{{"eth0", 5, 1}, {"lo", 1700, 700}}, true, {100, 0, 1705, 701}},
+            {"eth0 left", T{{"lo", 1800, 750}}, true, {100, 50, 1800, 750}},
+            {"wlan0 came", T{{"lo", 1800, 750}, {"wlan0", 9000, 9}}, true, {0, 0, 10800, 759}},
+            {"failed", std::nullopt, false, {0, 0, 10800, 759}},
+            {"after failure", T{{"lo", 1900, 750}, {"wlan0", 9100, 9}}, true, {200, 0, 11000, 759}},
+        });
+}
+
+TEST(TrafficCounterReader, FailureBeforeAnyGoodReadingGivesZeros)
+{
+    replay(64, {{"failed", std::nullopt, false, {0, 0, 0, 0}},
+                {"baseline", T{{"a", 100, 10}}, true, {0, 0, 100, 10}},
+                {"growth", T{{"a", 150, 10}}, true, {50, 0, 150, 10}}});
+}
+
+TEST(TrafficCounterReader, UnwrapsOnlyCountersKeptIn32Bits)
+{
+    const double high = static_cast<double>(k2p32 - 100);
+    replay(32, {{"near 2^32", T{{"a", k2p32 - 100, k2p32 - 1}}, true, {0, 0, high, high + 99}},
+                {"wrapped", T{{"a", 50, 0}}, true, {150, 1, 50, 0}}});
+    replay(64, {{"near 2^32", T{{"a", k2p32 - 100, 0}}, true, {0, 0, high, 0}},
+                {"reset", T{{"a", 50, 0}}, true, {0, 0, 50, 0}}});
+}
+
+TEST(TrafficCounterReader, GrowthStaysExactAbove2To53)
+{
+    const double big = static_cast<double>(k2p60);
+    replay(64, {{"baseline", T{{"a", k2p60, k2p60}}, true, {0, 0, big, big}},
+                {"growth", T{{"a", k2p60 + 1, k2p60 + 3}}, true, {1, 3, big, big}}});
+}
 
 } // namespace
 } // namespace tarnivel
