@@ -50,6 +50,18 @@ TEST_F(QSettingsBackendTest, WrittenSettingsLoadFromTheFileInANewRun)
     EXPECT_EQ(readWindowSettings(store), expected);
 }
 
+TEST_F(QSettingsBackendTest, LineBreaksInAValueCannotAddKeys)
+{
+    const std::string text = "0\nRunBefore=1\r\\n";
+    {
+        QSettingsBackend store(iniPath());
+        store.setValue(kAppName, kSection, "Note", text);
+    }
+    QSettingsBackend store(iniPath());
+    EXPECT_EQ(store.value(kAppName, kSection, "Note"), text);
+    EXPECT_EQ(store.value(kAppName, kSection, "RunBefore"), std::nullopt);
+}
+
 TEST_F(QSettingsBackendTest, MissingFileIsAnEmptyStore)
 {
     QSettingsBackend store(iniPath());
@@ -61,7 +73,7 @@ TEST_F(QSettingsBackendTest, MissingFileIsAnEmptyStore)
 TEST_F(QSettingsBackendTest, JunkInTheFileReadsAsDefaults)
 {
     // Hand-edited or damaged: lists, QSettings' @ forms, quotes, binary bytes, broken lines.
-    writeFile(iniPath(), QByteArray("garbage before any section\n"
+    static constexpr char kJunk[] = "garbage before any section\n"
                                     "[Settings\n"
                                     "[Settings]\n"
                                     "RunBefore=maybe\n"
@@ -74,9 +86,8 @@ TEST_F(QSettingsBackendTest, JunkInTheFileReadsAsDefaults)
                                     "=17\n"
                                     "Height\n"
                                     "Opacity=300\n"
-                                    "Float=1,\n",
-                                    251) +
-                             QByteArray(300, '\0'));
+                                    "Float=1,\n";
+    writeFile(iniPath(), QByteArray(kJunk, sizeof kJunk - 1) + QByteArray(300, '\0'));
 
     QSettingsBackend store(iniPath());
     EXPECT_EQ(chooseStartWindow(store), StartWindow::Wizard);
