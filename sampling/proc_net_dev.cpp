@@ -75,10 +75,13 @@ std::size_t parseProcNetDev(std::string_view text, std::vector<InterfaceCounters
             continue;
         }
         // The kernel prints "name:" and then the numbers, which hold no colon; a name may, so the
-        // last colon is the separator.
-        const std::size_t colon = line.rfind(':');
+        // last colon is the separator. Searched forwards: find() is memchr, rfind() a byte loop.
+        std::size_t colon = line.find(':');
         if (colon == std::string_view::npos) {
             continue;
+        }
+        for (std::size_t next; (next = line.find(':', colon + 1)) != std::string_view::npos;) {
+            colon = next;
         }
         const std::string_view name = trimmed(line.substr(0, colon));
         std::uint64_t received = 0;
