@@ -13,6 +13,12 @@
 namespace tarnivel {
 namespace {
 
+std::string contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
 const LiveSettings kLive{500000.f, 1, 2, 3, 4, true, 100, 3000.f, 2000.f, true};
 
 TEST(QSettingsBackendNative, UsesTheTarnivelFileInTheUsersConfigurationFolder)
@@ -41,10 +47,7 @@ TEST_F(FailedWrite, FolderThatCannotExistIsSilent)
 {
     // A regular file where the folder should be: no write can succeed, even for root.
     const QString blocker = m_dir.filePath(QStringLiteral("not-a-folder"));
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-
+    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
     QSettingsBackend store(blocker + QStringLiteral("/settings.ini"));
     EXPECT_NO_THROW(writeWindowSettings(store, kLive));
     EXPECT_EQ(QFileInfo(blocker).size(), 0);
@@ -79,28 +82,19 @@ TEST_F(FailedWrite, FullDiskLeavesTheOldFileIntact)
     const QString path = m_dir.filePath(QStringLiteral("settings.ini"));
     {
         QSettingsBackend store(path);
-        writeWindowSettings(store, kLive);
         // Padding so that the rewritten file cannot fit under the limit below.
         store.setValue(kAppName, kSection, "Padding", std::string(2000, 'x'));
-        store.flush();
+        writeWindowSettings(store, kLive);
     }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
-    file.close();
-    ASSERT_GT(before.size(), 2000);
-
+    const std::string before = contents(path);
+    ASSERT_GT(before.size(), 2000u);
     {
         const FileSizeLimit limit(1024); // outlives the store, whose end would write again
         QSettingsBackend store(path);
         store.setValue(kAppName, kSection, "Opacity", "7");
         EXPECT_NO_THROW(store.flush());
     }
-
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray after = file.readAll();
-    EXPECT_EQ(after.size(), before.size()) << after.constData();
-    EXPECT_EQ(after, before);
+    EXPECT_EQ(contents(path), before);
     // No temporary or lock file is left behind either.
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files),
               QStringList{QStringLiteral("settings.ini")});

@@ -62,14 +62,6 @@ TEST_F(QSettingsBackendTest, LineBreaksInAValueCannotAddKeys)
     EXPECT_EQ(store.value(kAppName, kSection, "RunBefore"), std::nullopt);
 }
 
-TEST_F(QSettingsBackendTest, MissingFileIsAnEmptyStore)
-{
-    QSettingsBackend store(iniPath());
-    EXPECT_EQ(chooseStartWindow(store), StartWindow::Wizard);
-    EXPECT_EQ(readWindowSettings(store), WindowSettings{});
-    EXPECT_FALSE(QFile::exists(iniPath())); // reading creates nothing
-}
-
 TEST_F(QSettingsBackendTest, JunkInTheFileReadsAsDefaults)
 {
     // Hand-edited or damaged: lists, QSettings' @ forms, quotes, binary bytes, broken lines.
