@@ -1,0 +1,29 @@
+// Tarnivel: a small network-traffic meter. Starts the meter window (or, on a first run, what
+// stands in for the first-run wizard) and runs until the last window is gone.
+#include "app/qsettings_backend.h"
+#include "app/quit_signals.h"
+#include "sampling/counter_source.h"
+#include "ui/main/main_window.h"
+
+#include <QApplication>
+
+#include <chrono>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarnivel"));
+    // Hiding the meter in the tray closes no window; the program ends on "Exit" or a quit.
+    QApplication::setQuitOnLastWindowClosed(false);
+    tarnivel::quitOnTerminationSignals(app);
+
+    tarnivel::QSettingsBackend settings;
+    const auto counters = tarnivel::makeSystemCounterSource();
+
+    // chooseStartWindow() tells a first run from a later one; until the first-run wizard
+    // exists, both open the meter (a first run with the default settings), and nothing marks
+    // the first run as done.
+    tarnivel::frmMain meter({settings, *counters, std::chrono::steady_clock::now, {}, {}});
+    meter.show();
+    return app.exec();
+}
