@@ -307,7 +307,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::graDU_MouseMove(short Button, short /*Shift*/, float /*X*/, float /*Y*/)
 {
     if (Button == 1 && m_drag == Drag::None)
-        beginDrag(Drag::Move);
+        beginDrag(Drag::Move, true);
 }
 
 void frmMain::graDU_MouseUp(short Button, short /*Shift*/, float /*X*/, float /*Y*/)
@@ -316,20 +316,27 @@ void frmMain::graDU_MouseUp(short Button, short /*Shift*/, float /*X*/, float /*
         ShowPopupMenu();
 }
 
-void frmMain::lblDisplay_MouseDown()
+void frmMain::lblDisplay_MouseDown(Qt::MouseButton button)
 {
+    // The system resize ends on a left-button release (that is the button X11 window managers
+    // are told of), so other buttons resize by following the mouse here.
     if (m_drag == Drag::None)
-        beginDrag(Drag::Resize);
+        beginDrag(Drag::Resize, button == Qt::LeftButton);
 }
 
-void frmMain::beginDrag(Drag kind)
+void frmMain::beginDrag(Drag kind, bool systemAllowed)
 {
     QWindow* window = windowHandle();
     const bool systemDrag =
-        window && (kind == Drag::Move ? window->startSystemMove()
-                                      : window->startSystemResize(Qt::BottomEdge | Qt::RightEdge));
-    if (systemDrag)
+        systemAllowed && window &&
+        (kind == Drag::Move ? window->startSystemMove()
+                            : window->startSystemResize(Qt::BottomEdge | Qt::RightEdge));
+    if (systemDrag) {
+        // The window manager owns the pointer now and Qt may never see the release; asking
+        // again within the same press would start a second drag that outlives the button.
+        m_drag = Drag::System;
         return;
+    }
     // No window manager to do it (or one that refuses): follow the mouse until release.
     m_drag = kind;
     m_dragStartPointer = m_pointerGlobal;
@@ -346,6 +353,7 @@ bool frmMain::followDrag(const QPoint& globalPos)
     case Drag::Resize:
         resize(m_dragStartGeometry.size() + QSize(delta.x(), delta.y()));
         return true;
+    case Drag::System:
     case Drag::None:
         break;
     }
@@ -360,9 +368,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
+        if (static_cast<QMouseEvent*>(event)->buttons() ==
+            static_cast<QMouseEvent*>(event)->button())
+            m_drag = Drag::None; // the first button of a new press
         m_pointerGlobal = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
         if (onLabel) {
-            lblDisplay_MouseDown();
+            lblDisplay_MouseDown(static_cast<QMouseEvent*>(event)->button());
             return true;
         }
         break;

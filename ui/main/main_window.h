@@ -83,7 +83,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Drag { None, Move, Resize };
+    enum class Drag { None, System, Move, Resize };
 
     void Form_Load();
     void Form_Resize();
@@ -91,8 +91,8 @@ private:
     void UpdateTrayIcon(double vInDelta, double vOutDelta);
     void graDU_MouseMove(short Button, short Shift, float X, float Y);
     void graDU_MouseUp(short Button, short Shift, float X, float Y);
-    void lblDisplay_MouseDown();
-    void beginDrag(Drag kind);
+    void lblDisplay_MouseDown(Qt::MouseButton button);
+    void beginDrag(Drag kind, bool systemAllowed);
     bool followDrag(const QPoint& globalPos);
     bool trayAvailable() const;
     void exitProgram();
