@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <memory>
 #include <utility>
 
 namespace tarnivel {
@@ -106,13 +105,16 @@ ProcNetDevSource::ProcNetDevSource(std::string path) : m_path(std::move(path)) {
 
 bool ProcNetDevSource::readTable(std::vector<InterfaceCounters>& rows)
 {
-    const std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(m_path.c_str(), "rb"),
-                                                                  &std::fclose);
-    if (!file) {
-        return false;
+    if (m_file) {
+        std::rewind(m_file.get()); // also clears the end-of-file and error marks
+    } else {
+        m_file.reset(std::fopen(m_path.c_str(), "rb"));
+        if (!m_file) {
+            return false;
+        }
+        // Unbuffered: each read goes straight into m_text, which keeps its size between readings.
+        std::setvbuf(m_file.get(), nullptr, _IONBF, 0);
     }
-    // Unbuffered: each read goes straight into m_text, which keeps its size between readings.
-    std::setvbuf(file.get(), nullptr, _IONBF, 0);
     if (m_text.size() < kFirstReadBytes) {
         m_text.resize(kFirstReadBytes);
     }
@@ -120,17 +122,20 @@ bool ProcNetDevSource::readTable(std::vector<InterfaceCounters>& rows)
     for (;;) {
         if (used == m_text.size()) {
             if (m_text.size() >= kMaxFileBytes) {
+                m_file.reset();
                 return false;
             }
             m_text.resize(m_text.size() * 2);
         }
-        const std::size_t n = std::fread(m_text.data() + used, 1, m_text.size() - used, file.get());
+        const std::size_t n =
+            std::fread(m_text.data() + used, 1, m_text.size() - used, m_file.get());
         if (n == 0) {
             break;
         }
         used += n;
     }
-    if (std::ferror(file.get()) != 0) {
+    if (std::ferror(m_file.get()) != 0) {
+        m_file.reset(); // open it afresh next time
         return false;
     }
     return parseProcNetDev(std::string_view(m_text.data(), used), rows) > 0;

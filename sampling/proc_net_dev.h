@@ -2,6 +2,8 @@
 
 #include "sampling/counter_source.h"
 
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +24,12 @@ public:
     unsigned counterBits() const override { return 64; }
 
 private:
+    struct FileCloser {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
     std::string m_path;
+    // Kept open between readings: rewinding regenerates /proc files, and skips the path lookup.
+    std::unique_ptr<std::FILE, FileCloser> m_file;
     std::string m_text; // kept between readings so that the file buffer is reused
 };
 
