@@ -1,0 +1,225 @@
+#!/usr/bin/env bash
+# End-to-end test of the real meter on its own Xvfb display.
+#   meter_e2e.sh <tarnivel> <loopback_sender> bare|desktop
+# bare:    no window manager, no tray host: the rate shown matches the interface counters, the
+#          window moves and resizes by following the mouse, "Exit" stores the settings.
+# desktop: openbox and trayer: the window manager's own move, "Send To Tray" and a double click
+#          on the tray icon, and SIGTERM storing the settings.
+set -euo pipefail
+
+meter_bin=$1
+sender_bin=$2
+scenario=$3
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    local status=$?
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    if [ "$status" -ne 0 ] && [ -f "$work/meter.log" ]; then
+        echo "--- meter log (tail)"
+        tail -n 20 "$work/meter.log"
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# Waits up to $1 seconds for the command after it to succeed.
+wait_for() {
+    local limit=$1
+    shift
+    local tries=$((limit * 10))
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+
+# --- a private X server, settings folder and home
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+exec 3>&-
+wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+export HOME="$work" XDG_CONFIG_HOME="$work/config"
+unset WAYLAND_DISPLAY SESSION_MANAGER
+config="$work/config/Tarnivel/Tarnivel.conf"
+mkdir -p "${config%/*}"
+printf '[Settings]\nRunBefore=1\nMaxValue=10000000\nOpacity=200\n' >"$config"
+
+if [ "$scenario" = desktop ]; then
+    openbox >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 xdotool search --class Openbox || fail "openbox did not start"
+    # The tray host must own the tray before the meter asks whether there is one.
+    trayer --edge bottom --align right --widthtype pixel --width 100 --height 24 \
+        >"$work/trayer.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 xdotool search --classname panel || fail "trayer did not start"
+fi
+
+# --- start the meter; every tick logs its label
+QT_LOGGING_RULES="tarnivel.tick.debug=true" QT_MESSAGE_PATTERN='%{message}' \
+    "$meter_bin" >"$work/meter.log" 2>&1 &
+meter=$!
+pids+=("$meter")
+wait_for 15 xdotool search --onlyvisible --class tarnivel || fail "no meter window"
+window=$(xdotool search --onlyvisible --class tarnivel | head -n 1)
+
+geometry() { # prints "x y width height" of the meter window
+    xdotool getwindowgeometry --shell "$window" |
+        awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
+}
+
+# Drags with the left button from (x, y) by (dx, dy), in small steps like a hand would. A move
+# by the graph starts at the first motion, which is one pixel: the window then follows the
+# remaining (dx - 1, dy - 1). A resize by the label starts at the press.
+drag() {
+    local x=$1 y=$2 dx=$3 dy=$4 step
+    xdotool mousemove "$x" "$y"
+    sleep 0.2
+    xdotool mousedown 1
+    sleep 0.2
+    xdotool mousemove "$((x + 1))" "$((y + 1))"
+    sleep 0.2
+    for step in 1 2 3 4 5; do
+        xdotool mousemove "$((x + dx * step / 5))" "$((y + dy * step / 5))"
+        sleep 0.1
+    done
+    xdotool mouseup 1
+    sleep 0.5
+}
+
+# Opens the context menu on the graph and presses the given keys in it.
+menu() {
+    read -r wx wy _ _ < <(geometry)
+    xdotool mousemove "$((wx + 40))" "$((wy + 20))"
+    sleep 0.2
+    xdotool click 3
+    sleep 0.5
+    xdotool key "$@"
+    sleep 0.5
+}
+
+shown() { # the meter window (not the tray icon's, which has the same class) is on screen
+    xwininfo -id "$window" | grep -q 'Map State: IsViewable'
+}
+
+setting() { # prints the stored text of one key
+    sed -n "s/^$1=//p" "$config"
+}
+
+check_stored_settings() {
+    local key
+    for key in MaxValue DLColour ULColour BackColour OverlapColour Float Opacity Width Height; do
+        grep -q "^$key=" "$config" || fail "$key was not stored"
+    done
+    [ "$(setting MaxValue)" = "1E+07" ] || fail "MaxValue stored as '$(setting MaxValue)'"
+    [ "$(setting Opacity)" = 200 ] || fail "Opacity stored as '$(setting Opacity)'"
+    [ "$(setting RunBefore)" = 1 ] || fail "RunBefore lost"
+}
+
+# Sums the received and the sent bytes of all interfaces, as the meter does.
+counters() {
+    awk -F: 'NR > 2 { split($2, f, " "); rx += f[1]; tx += f[9] }
+             END { printf "%.0f %.0f\n", rx, tx }' /proc/net/dev
+}
+
+if [ "$scenario" = bare ]; then
+    # --- the rate: a steady 4 MB/s over loopback, compared with the counters over 4 s
+    sleep 2
+    rate=4000000
+    "$sender_bin" "$rate" 9 >"$work/sent" &
+    sender=$!
+    pids+=("$sender")
+    sleep 2.5
+    read -r rx1 tx1 < <(counters)
+    t1=$(date +%s.%N)
+    lines1=$(wc -l <"$work/meter.log")
+    sleep 4
+    read -r rx2 tx2 < <(counters)
+    t2=$(date +%s.%N)
+    lines2=$(wc -l <"$work/meter.log")
+    wait "$sender" || fail "sender failed"
+
+    sed -n "$((lines1 + 2)),${lines2}p" "$work/meter.log" | grep '^DL: ' >"$work/ticks" || true
+    [ "$(wc -l <"$work/ticks")" -ge 3 ] || fail "too few ticks while sending: $(cat "$work/ticks")"
+    awk -v rx1="$rx1" -v rx2="$rx2" -v tx1="$tx1" -v tx2="$tx2" -v t1="$t1" -v t2="$t2" '
+        { dl[NR] = $2 * 1024; ul[NR] = $4 * 1024 }
+        function median(a, n,   i, j, t) {
+            for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+            return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+        }
+        END {
+            n = NR; d = median(dl, n); u = median(ul, n)
+            crx = (rx2 - rx1) / (t2 - t1); ctx = (tx2 - tx1) / (t2 - t1)
+            printf "meter DL %.0f B/s UL %.0f B/s; counters in %.0f B/s out %.0f B/s\n", d, u, crx, ctx
+            if (crx < 3000000) { print "FAIL: the sender did not reach its rate"; exit 1 }
+            if (d < crx * 0.98 || d > crx * 1.02) { print "FAIL: DL off by more than 2%"; exit 1 }
+            if (u < ctx * 0.98 || u > ctx * 1.02) { print "FAIL: UL off by more than 2%"; exit 1 }
+        }' "$work/ticks"
+
+    # --- moving by the graph and resizing by the label follow the mouse without a window manager
+    read -r x0 y0 w0 h0 < <(geometry)
+    drag "$((x0 + 60))" "$((y0 + 30))" 40 25
+    read -r x1 y1 w1 h1 < <(geometry)
+    [ "$((x1 - x0))" -eq 39 ] && [ "$((y1 - y0))" -eq 24 ] ||
+        fail "move: from $x0,$y0 to $x1,$y1"
+    [ "${w1}x${h1}" = "${w0}x${h0}" ] || fail "move changed the size"
+    drag "$((x1 + 60))" "$((y1 + h1 - 6))" 30 20
+    read -r x2 y2 w2 h2 < <(geometry)
+    [ "$w2" -eq $((w1 + 30)) ] && [ "$h2" -eq $((h1 + 20)) ] && [ "$x2,$y2" = "$x1,$y1" ] ||
+        fail "resize: from ${w1}x$h1 at $x1,$y1 to ${w2}x$h2 at $x2,$y2"
+
+    # --- "Exit", the last item of the menu, stores the settings and ends the program
+    menu Up Return
+    wait_for 10 bash -c "! kill -0 $meter" || fail "Exit did not end the program"
+    wait "$meter" || fail "the meter exited with an error"
+    check_stored_settings
+    [ "$(setting Width)" = $((w2 * 15)) ] && [ "$(setting Height)" = $((h2 * 15)) ] ||
+        fail "stored size $(setting Width)x$(setting Height), expected $((w2 * 15))x$((h2 * 15))"
+else
+    # --- the window manager's own move
+    sleep 1.5
+    read -r x0 y0 w0 h0 < <(geometry)
+    drag "$((x0 + 60))" "$((y0 + 30))" 50 35
+    read -r x1 y1 _ _ < <(geometry)
+    [ "$((x1 - x0))" -eq 49 ] && [ "$((y1 - y0))" -eq 34 ] || fail "move: from $x0,$y0 to $x1,$y1"
+
+    # --- "Send To Tray" hides the window behind a tray icon; a double click brings it back
+    menu Down Down Return
+    wait_for 5 bash -c "! xwininfo -id $window | grep -q IsViewable" ||
+        fail "Send To Tray left the window visible"
+    panel=$(xdotool search --classname panel | head -n 1)
+    icon=$(xwininfo -children -id "$panel" | awk '/^ +0x/{print $1; exit}')
+    [ -n "$icon" ] || fail "no tray icon in the tray host"
+    wait_for 5 xwininfo -id "$icon" || fail "tray icon vanished"
+    read -r ix iy < <(xwininfo -id "$icon" |
+        awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} END{print x + 8, y + 8}')
+    xdotool mousemove "$ix" "$iy"
+    sleep 0.3
+    xdotool click 1
+    sleep 1
+    shown && fail "a single click restored the window"
+    xdotool click --repeat 2 --delay 80 1
+    wait_for 5 shown || fail "double click did not restore"
+
+    # --- the end of the session (SIGTERM) stores the settings like "Exit"
+    kill -TERM "$meter"
+    wait_for 10 bash -c "! kill -0 $meter" || fail "SIGTERM did not end the program"
+    wait "$meter" || fail "the meter exited with an error after SIGTERM"
+    check_stored_settings
+fi
+echo "PASS: $scenario"
