@@ -113,7 +113,7 @@ private:
     std::uint8_t mbytOpacity = 255;
     bool mbInTray = false;
     // Set while the settings dialog is open; the tick hands it the totals then.
-    bool mbSettingsOpen = false;
+    [[maybe_unused]] bool mbSettingsOpen = false;
     bool bStarted = false;
     bool m_unloaded = false;
 
