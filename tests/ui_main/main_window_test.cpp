@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QSystemTrayIcon>
 #include <QWindow>
 
@@ -18,8 +17,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class MemorySettings final : public SettingsBackend {
-public:
+// The fixture is the window's settings store, counter table, clock, tray and quit.
+class MainWindowTest : public ::testing::Test, public SettingsBackend, public CounterSource {
+protected:
     std::optional<std::string> value(std::string_view, std::string_view,
                                      std::string_view key) override
     {
@@ -32,12 +32,6 @@ public:
         writes.emplace_back(key);
         values[std::string(key)] = text;
     }
-    std::map<std::string, std::string> values;
-    std::vector<std::string> writes;
-};
-
-class FakeCounters final : public CounterSource {
-public:
     bool readTable(std::vector<InterfaceCounters>& rows) override
     {
         if (fail)
@@ -46,79 +40,58 @@ public:
         return true;
     }
     unsigned counterBits() const override { return 64; }
-    std::uint64_t received = 1'000'000, sent = 500'000;
-    bool fail = false;
-};
 
-class MainWindowTest : public ::testing::Test {
-protected:
     std::unique_ptr<frmMain> make(bool tray = true)
     {
-        const auto quit = [this] {
-            ++quits;
-        };
-        return std::make_unique<frmMain>(MainWindowDeps{settings, counters, [this] { return now; },
-                                                        [tray] { return tray; }, quit});
+        return std::make_unique<frmMain>(MainWindowDeps{*this, *this, [this] { return now; },
+                                                        [tray] { return tray; },
+                                                        [this] {
+                                                            ++quits;
+                                                        }});
     }
-    // Traffic over dt, then a tick.
     void tick(frmMain& w, std::uint64_t in, std::uint64_t out = 0, std::chrono::seconds dt = 1s)
     {
-        counters.received += in;
-        counters.sent += out;
+        received += in;
+        sent += out;
         now += dt;
         w.Timer1_Timer();
     }
-    static void mouse(QWidget& target, QEvent::Type type, QPoint global, Qt::MouseButton button,
-                      Qt::MouseButtons held)
-    {
-        QMouseEvent event(type, QPointF(2, 2), QPointF(global), button, held, Qt::NoModifier);
-        QApplication::sendEvent(&target, &event);
-    }
 
-    MemorySettings settings;
-    FakeCounters counters;
+    std::map<std::string, std::string> values;
+    std::vector<std::string> writes;
+    std::uint64_t received = 1'000'000, sent = 500'000;
+    bool fail = false;
     std::chrono::steady_clock::time_point now{1000s};
     int quits = 0;
 };
 
-TEST_F(MainWindowTest, LoadsDefaults)
+TEST_F(MainWindowTest, LoadAppliesTheStoredValues)
 {
+    values = {{"MaxValue", "50000"}, {"DLColour", "16711680"},   {"ULColour", "255"},
+              {"BackColour", "0"},   {"OverlapColour", "65280"}, {"Width", "3000"},
+              {"Height", "100"},     {"Opacity", "128"}};
     const auto w = make();
-    EXPECT_EQ(w->size(), QSize(129, 82));
-    EXPECT_EQ(w->windowFlags() & (Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-              Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(w->Opacity(), 255);
-    EXPECT_EQ(w->trayIcon().toolTip(), "Tarnivel");
-    EXPECT_TRUE(w->lblDisplay().text().isEmpty());
-    EXPECT_TRUE(w->Timer1().isActive());
-    EXPECT_LE(QFontMetrics(w->lblDisplay().font()).height(), 10);
-}
-
-TEST_F(MainWindowTest, AppliesStoredValuesAndClampsTheSize)
-{
-    settings.values = {{"MaxValue", "50000"}, {"DLColour", "16711680"},   {"ULColour", "255"},
-                       {"BackColour", "0"},   {"OverlapColour", "65280"}, {"Width", "3000"},
-                       {"Height", "100"},     {"Float", "yes"},           {"Opacity", "128"}};
-    const auto w = make();
-    EXPECT_EQ(w->graDU().MaxValue(), 50000.0f);
-    EXPECT_EQ(w->graDU().DLThread().Colour(), 16711680);
-    EXPECT_EQ(w->graDU().ULThread().Colour(), 255);
-    EXPECT_EQ(w->graDU().BackColour(), 0);
-    EXPECT_EQ(w->graDU().OverLapColour(), 65280);
+    const ctlScrollGraph2& g = w->graDU();
+    EXPECT_EQ(g.MaxValue(), 50000.0f);
+    EXPECT_EQ((std::array{g.DLThread().Colour(), g.ULThread().Colour(), g.BackColour(),
+                          g.OverLapColour()}),
+              (std::array{16711680, 255, 0, 65280}));
     EXPECT_EQ(w->size(), QSize(200, 27));
-    EXPECT_FALSE(w->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_NEAR(w->windowOpacity(), 128.0 / 255.0, 0.01);
-    w->close();
-    EXPECT_EQ(settings.values["Float"], "0");
-    EXPECT_EQ(settings.values["Opacity"], "128");
+    EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "on top by default";
+    EXPECT_LE(QFontMetrics(w->lblDisplay().font()).height(), 10);
 }
 
 TEST_F(MainWindowTest, UnloadsOnceInOrderAndStoresTheSizeOnlyWhenNormal)
 {
-    for (const Qt::WindowState state :
-         {Qt::WindowNoState, Qt::WindowMaximized, Qt::WindowMinimized}) {
-        settings.writes.clear();
+    // Float is on top only for "1", and anything else is written back as "0".
+    const std::pair<Qt::WindowState, std::string> rows[] = {
+        {Qt::WindowMaximized, "yes"}, {Qt::WindowMinimized, "1"}, {Qt::WindowNoState, "0"}};
+    for (const auto& [state, stored] : rows) {
+        values = {{"Float", stored}};
+        writes.clear();
         const auto w = make();
+        EXPECT_EQ(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint), stored == "1");
         w->resize(200, 100);
         w->setWindowState(state);
         w->close();
@@ -127,145 +100,106 @@ TEST_F(MainWindowTest, UnloadsOnceInOrderAndStoresTheSizeOnlyWhenNormal)
                                        "OverlapColour", "Float",    "Opacity"};
         if (state == Qt::WindowNoState)
             order.insert(order.end(), {"Width", "Height"});
-        EXPECT_EQ(settings.writes, order) << state;
-        EXPECT_FALSE(w->Timer1().isActive());
+        EXPECT_EQ(writes, order) << state;
+        EXPECT_EQ(values["Float"], stored == "1" ? "1" : "0");
     }
-    EXPECT_EQ(settings.values["Width"], "3000");
-    EXPECT_EQ(settings.values["Height"], "1500");
-
-    settings.writes.clear(); // "Exit" stores, closes the windows and quits
-    const auto w = make();
-    w->show();
-    w->buildPopupMenu()->actions().back()->trigger();
-    EXPECT_EQ(settings.writes.size(), 9u);
-    EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(values["Width"], "3000");
+    EXPECT_EQ(values["Height"], "1500");
 }
 
-TEST_F(MainWindowTest, ResizeKeepsLimitsLayoutAndShape)
+TEST_F(MainWindowTest, ResizeKeepsTheLimitsLayoutAndShape)
 {
     const auto w = make();
-    const QRegion mask = w->mask(); // rows 69, 70 and 81 are cut out
-    EXPECT_EQ(mask, QRegion(0, 0, 129, 69) + QRegion(0, 71, 129, 10));
-    w->show();
-    w->resize(200, 100);
-    EXPECT_EQ(w->lblDisplay().geometry(), QRect(0, 89, 200, 10));
-    EXPECT_EQ(w->graDU().geometry(), QRect(0, 0, 200, 87));
-    EXPECT_EQ(w->mask(), QRegion(0, 0, 200, 87) + QRegion(0, 89, 200, 10));
-    w->resize(5, 5);
-    EXPECT_EQ(w->size(), QSize(14, 27));
-    w->resize(5000, 9000);
-    EXPECT_EQ(w->size(), QSize(466, 466));
+    const struct {
+        QSize asked, size;
+        QRect graph, label; // the rows between and below them are cut out of the shape
+    } rows[] = {{{}, {129, 82}, {0, 0, 129, 69}, {0, 71, 129, 10}},
+                {{200, 100}, {200, 100}, {0, 0, 200, 87}, {0, 89, 200, 10}},
+                {{5, 5}, {14, 27}, {0, 0, 14, 14}, {0, 16, 14, 10}},
+                {{5000, 9000}, {466, 466}, {0, 0, 466, 453}, {0, 455, 466, 10}}};
+    for (const auto& r : rows) {
+        if (r.asked.isValid())
+            w->resize(r.asked);
+        w->show(); // the first row is laid out before the window is shown
+        EXPECT_EQ(w->size(), r.size);
+        EXPECT_EQ(w->graDU().geometry(), r.graph);
+        EXPECT_EQ(w->lblDisplay().geometry(), r.label);
+        EXPECT_EQ(w->mask(), QRegion(r.graph) + r.label) << r.size.width();
+    }
 }
 
-TEST_F(MainWindowTest, TickShowsRatesFromTheSecondTickOn)
+TEST_F(MainWindowTest, TickShowsRatesAndTrayPictureAndSurvivesFailures)
 {
     const auto w = make();
     tick(*w, 1536);
     EXPECT_TRUE(w->lblDisplay().text().isEmpty());
     EXPECT_EQ(w->trayIcon().toolTip(), "Tarnivel: ");
-    struct Case {
+    const struct {
         std::uint64_t in, out;
         std::chrono::seconds dt;
-        const char* label;
-    };
-    for (const Case& c :
-         {Case{1536, 0, 1s, "DL: 1.5 UL: 0.0"}, Case{1075, 0, 1s, "DL: 1.0 UL: 0.0"},
-          Case{1127, 2048, 1s, "DL: 1.1 UL: 2.0"}, Case{12544, 0, 1s, "DL: 12.3 UL: 0.0"},
-          Case{3 * 1536, 0, 3s, "DL: 1.5 UL: 0.0"}, // a late tick
-          Case{0, 0, 1s, "DL: 0.0 UL: 0.0"}}) {
-        tick(*w, c.in, c.out, c.dt);
-        EXPECT_EQ(w->lblDisplay().text(), c.label);
-        EXPECT_EQ(w->trayIcon().toolTip(), QString("Tarnivel: ") + c.label);
-        const auto seconds = static_cast<float>(c.dt.count());
-        EXPECT_FLOAT_EQ(w->graDU().DLThread().GetLatestValue(), static_cast<float>(c.in) / seconds);
+        const char *label, *picture;
+    } rows[] = {{1536, 0, 1s, "DL: 1.5 UL: 0.0", "d0u0"},
+                {12544, 2048, 1s, "DL: 12.3 UL: 2.0", "d1u0"}, // KiB of 1024 bytes
+                {41667, 9000, 1s, "DL: 40.7 UL: 8.8", "d3u1"},
+                {3 * 1536, 0, 3s, "DL: 1.5 UL: 0.0", "d0u0"}}; // a late tick
+    for (const auto& r : rows) {
+        tick(*w, r.in, r.out, r.dt);
+        EXPECT_EQ(w->lblDisplay().text(), r.label);
+        EXPECT_EQ(w->trayIcon().toolTip(), QString("Tarnivel: ") + r.label);
+        EXPECT_EQ(w->trayPictureKey(), r.picture);
+        const auto seconds = static_cast<float>(r.dt.count());
+        EXPECT_FLOAT_EQ(w->graDU().DLThread().GetLatestValue(), static_cast<float>(r.in) / seconds);
         EXPECT_FLOAT_EQ(w->graDU().ULThread().GetLatestValue(),
-                        static_cast<float>(c.out) / seconds);
+                        static_cast<float>(r.out) / seconds);
     }
-}
-
-TEST_F(MainWindowTest, TickPicksTheTrayPictureAndSurvivesFailures)
-{
-    const auto w = make();
-    tick(*w, 0);
-    tick(*w, 41667, 9000);
-    EXPECT_EQ(w->trayPictureKey(), "d3u1");
     w->graDU().setMaxValue(0);
     tick(*w, 0);
     EXPECT_EQ(w->trayPictureKey(), "d5u5");
-
-    counters.fail = true;
+    fail = true;
     EXPECT_NO_THROW(tick(*w, 1024));
-    counters.fail = false;
+    fail = false;
     tick(*w, 1024);
     tick(*w, 2048);
     EXPECT_EQ(w->lblDisplay().text(), "DL: 2.0 UL: 0.0");
 }
 
-TEST_F(MainWindowTest, MenuItemsAndFloatKeepTheWindowInPlace)
-{
-    const auto w = make();
-    w->show();
-    w->move(120, 140);
-    const QRect geometry = w->geometry();
-    for (const bool expectFloat : {false, true}) {
-        const auto menu = w->buildPopupMenu();
-        QStringList texts; // a separator has no text
-        for (const QAction* item : menu->actions())
-            texts << item->text();
-        EXPECT_EQ(texts, QStringList({"Float", "Send To Tray", "", "Exit"}));
-        QAction* floatItem = menu->actions().front();
-        EXPECT_EQ(floatItem->isChecked(), !expectFloat);
-        floatItem->trigger();
-        EXPECT_EQ(w->isFloat(), expectFloat);
-        EXPECT_EQ(w->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), expectFloat);
-    }
-    QApplication::processEvents();
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->geometry(), geometry);
-    EXPECT_EQ(w->mask(), QRegion(0, 0, 129, 69) + QRegion(0, 71, 129, 10));
-}
-
-TEST_F(MainWindowTest, SendToTrayAndBackOnlyWithATray)
+TEST_F(MainWindowTest, MenuFloatKeepsTheWindowInPlaceSendToTrayNeedsATrayExitStores)
 {
     for (const bool tray : {false, true}) {
+        writes.clear();
         const auto w = make(tray);
         w->show();
-        EXPECT_EQ(w->buildPopupMenu()->actions()[1]->isEnabled(), tray);
+        w->move(120, 140);
+        const QRect geometry = w->geometry();
+        for (const bool expectFloat : {false, true}) {
+            const auto menu = w->buildPopupMenu();
+            QStringList texts; // a separator has no text
+            for (const QAction* item : menu->actions())
+                texts << item->text();
+            EXPECT_EQ(texts, QStringList({"Float", "Send To Tray", "", "Exit"}));
+            EXPECT_EQ(menu->actions()[1]->isEnabled(), tray);
+            EXPECT_EQ(menu->actions()[0]->isChecked(), !expectFloat);
+            menu->actions()[0]->trigger();
+            EXPECT_EQ(w->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), expectFloat);
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(w->geometry(), geometry);
+        EXPECT_EQ(w->mask(), QRegion(0, 0, 129, 69) + QRegion(0, 71, 129, 10));
+
         w->SendToTray();
         EXPECT_EQ(w->isVisible(), !tray);
         EXPECT_EQ(w->trayIcon().isVisible(), tray);
-        if (!tray)
-            continue;
         emit w->trayIcon().activated(QSystemTrayIcon::Trigger);
-        emit w->trayIcon().activated(QSystemTrayIcon::Context);
-        EXPECT_TRUE(w->isInTray()) << "single and right clicks do nothing";
+        EXPECT_EQ(w->isVisible(), !tray) << "a single click does nothing";
         emit w->trayIcon().activated(QSystemTrayIcon::DoubleClick);
         EXPECT_TRUE(w->isVisible());
         EXPECT_FALSE(w->trayIcon().isVisible());
+
+        w->buildPopupMenu()->actions().back()->trigger();
+        EXPECT_EQ(writes.size(), 9u);
+        EXPECT_FALSE(w->isVisible());
     }
-}
-
-TEST_F(MainWindowTest, DraggingFollowsTheMouseWithoutAWindowManager)
-{
-    const auto w = make();
-    w->show();
-    w->move(100, 100);
-    QWidget& graph = w->graDU();
-    mouse(graph, QEvent::MouseButtonPress, {110, 110}, Qt::LeftButton, Qt::LeftButton);
-    mouse(graph, QEvent::MouseMove, {110, 110}, Qt::NoButton, Qt::LeftButton);
-    mouse(graph, QEvent::MouseMove, {150, 130}, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(w->pos(), QPoint(140, 120));
-    mouse(graph, QEvent::MouseButtonRelease, {150, 130}, Qt::LeftButton, Qt::NoButton);
-    mouse(graph, QEvent::MouseMove, {170, 130}, Qt::NoButton, Qt::NoButton);
-    EXPECT_EQ(w->pos(), QPoint(140, 120)) << "the drag ends with the button";
-
-    // Any button on the label resizes from the lower-right corner.
-    QWidget& label = w->lblDisplay();
-    mouse(label, QEvent::MouseButtonPress, {200, 200}, Qt::RightButton, Qt::RightButton);
-    mouse(label, QEvent::MouseMove, {230, 190}, Qt::NoButton, Qt::RightButton);
-    EXPECT_EQ(w->geometry(), QRect(140, 120, 159, 72));
-    mouse(label, QEvent::MouseButtonRelease, {230, 190}, Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(quits, 2);
 }
 
 } // namespace

@@ -1,0 +1,84 @@
+#include "resources/tray_pictures.h"
+#include "ui/main/tray_levels.h"
+#include "ui/main/window_geometry.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+#include <stdexcept>
+
+namespace tarnivel {
+namespace {
+
+const double nan = std::numeric_limits<double>::quiet_NaN();
+
+TEST(TrayLevel, GradesHalvesToEvenCapsAtFiveAndNeedsA16BitNumber)
+{
+    const struct {
+        double delta, maxValue;
+        std::optional<int> level;
+    } rows[] = {{8000, 1e5, 0},
+                {9000, 1e5, 1},
+                {25000, 1e5, 2},
+                {41667, 1e5, 3},
+                {75000, 1e5, 4},
+                {75001, 1e5, 5},
+                {500000, 1e5, 5},
+                {-20000, 1e5, -1},
+                {1000, 0, {}},
+                {0, 0, {}},
+                {nan, 100, {}},
+                {32767.0 / 6 * 100, 100, 5},
+                {32768.0 / 6 * 100, 100, {}},
+                {-32768.0 / 6 * 100, 100, -32768},
+                {-32769.0 / 6 * 100, 100, {}}};
+    for (const auto& r : rows)
+        EXPECT_EQ(trayLevel(r.delta, r.maxValue), r.level) << r.delta << " of " << r.maxValue;
+    EXPECT_EQ(trayIconKey(41667, 9000, 1e5), "d3u1");
+    EXPECT_EQ(trayIconKey(-20000, 0, 1e5), "d5u5"); // a fall of the incoming sum
+    EXPECT_EQ(trayIconKey(0, 0, 0), "d5u5");
+    EXPECT_EQ(trayIconKey(0, 1e12, 1e5), "d5u5"); // a first tick's whole counter sums
+}
+
+// The rule the 36 tray pictures follow, pixel by pixel: a transparent first column, black
+// borders, and per direction five two-row segments from the bottom, bright up to the level.
+std::uint32_t expectedTrayPixel(int dl, int ul, int x, int y)
+{
+    if (x == 0)
+        return 0x00000000;
+    if (y % 3 == 0 || x == 1 || x == 8 || x == 15)
+        return 0xFF000000;
+    const bool lit = (14 - y) / 3 < (x <= 7 ? dl : ul); // rows 13-14 are segment 0
+    return x <= 7 ? (lit ? 0xFFFF0000 : 0xFF800000) : (lit ? 0xFF00FF00 : 0xFF008000);
+}
+
+TEST(TrayPictures, EveryPictureFollowsThePixelRule)
+{
+    for (int dl = 0; dl < kTrayLevelCount; ++dl)
+        for (int ul = 0; ul < kTrayLevelCount; ++ul) {
+            const Picture picture = trayPicture(dl, ul);
+            ASSERT_EQ(picture.pixels.size(), 256u);
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x)
+                    ASSERT_EQ(picture.at(x, y), expectedTrayPixel(dl, ul, x, y))
+                        << "d" << dl << "u" << ul << " at " << x << "," << y;
+        }
+    EXPECT_THROW(trayPicture(6, 0), std::out_of_range);
+    EXPECT_THROW(trayPicture(0, -1), std::out_of_range);
+}
+
+TEST(WindowGeometry, StoredSizesRoundHalvesToEvenInsideTheLimits)
+{
+    const struct {
+        double widthTwips, heightTwips;
+        PixelSize pixels;
+    } rows[] = {{1935, 1230, {129, 82}},     {100, 100, {14, 27}},       {7500, 9000, {466, 466}},
+                {1927.5, 1237.5, {128, 82}}, {-1e300, 1e300, {14, 466}}, {nan, 1230, {14, 82}}};
+    for (const auto& r : rows)
+        EXPECT_EQ(windowSizeFromTwips(r.widthTwips, r.heightTwips), r.pixels) << r.widthTwips;
+    // Edges are rounded after the sums.
+    EXPECT_EQ(roundedEdges({0.5, 1.5, 2.0, 1.0}), (EdgeRect{0, 2, 2, 2}));
+    EXPECT_EQ(roundedEdges({2.5, 0.25, 1.0, 2.5}), (EdgeRect{2, 0, 4, 3}));
+}
+
+} // namespace
+} // namespace tarnivel
