@@ -68,6 +68,9 @@ if [ "$scenario" = desktop ]; then
         >"$work/trayer.log" 2>&1 &
     pids+=($!)
     wait_for 10 xdotool search --classname panel || fail "trayer did not start"
+    # A compositing manager, so that the window's opacity shows in the screen's pixels.
+    xcompmgr -c >"$work/xcompmgr.log" 2>&1 &
+    pids+=($!)
 fi
 
 # --- start the meter; every tick logs its label
@@ -131,10 +134,21 @@ check_stored_settings() {
     [ "$(setting RunBefore)" = 1 ] || fail "RunBefore lost"
 }
 
-# Sums the received and the sent bytes of all interfaces, as the meter does.
+# Sums the received and the sent bytes of all interfaces, as the meter does, into RX and TX, and
+# notes the moment in NOW. Bash builtins only: no process start between reading and timing.
 counters() {
-    awk -F: 'NR > 2 { split($2, f, " "); rx += f[1]; tx += f[9] }
-             END { printf "%.0f %.0f\n", rx, tx }' /proc/net/dev
+    local line fields
+    RX=0 TX=0
+    while read -r line; do
+        [[ $line == *:* ]] || continue
+        read -r -a fields <<<"${line##*:}"
+        RX=$((RX + fields[0])) TX=$((TX + fields[8]))
+    done </proc/net/dev
+    NOW=$EPOCHREALTIME
+}
+
+pixel() { # prints the red value of the screen pixel at (x, y)
+    import -window root -crop "1x1+$1+$2" txt:- | awk -F'[(,]' 'NR == 2 {print int($3 / 257)}'
 }
 
 if [ "$scenario" = bare ]; then
@@ -145,12 +159,12 @@ if [ "$scenario" = bare ]; then
     sender=$!
     pids+=("$sender")
     sleep 2.5
-    read -r rx1 tx1 < <(counters)
-    t1=$(date +%s.%N)
+    counters
+    rx1=$RX tx1=$TX t1=$NOW
     lines1=$(wc -l <"$work/meter.log")
     sleep 4
-    read -r rx2 tx2 < <(counters)
-    t2=$(date +%s.%N)
+    counters
+    rx2=$RX tx2=$TX t2=$NOW
     lines2=$(wc -l <"$work/meter.log")
     wait "$sender" || fail "sender failed"
 
@@ -191,8 +205,13 @@ if [ "$scenario" = bare ]; then
     [ "$(setting Width)" = $((w2 * 15)) ] && [ "$(setting Height)" = $((h2 * 15)) ] ||
         fail "stored size $(setting Width)x$(setting Height), expected $((w2 * 15))x$((h2 * 15))"
 else
-    # --- the window manager's own move
+    # --- Opacity 200 of 255 lets the desktop show through the grey (128) graph
     sleep 1.5
+    read -r x0 y0 _ _ < <(geometry)
+    grey=$(pixel "$((x0 + 40))" "$((y0 + 20))")
+    [ "$grey" -gt 60 ] && [ "$grey" -lt 120 ] || fail "opacity: graph pixel $grey, expected a blend"
+
+    # --- the window manager's own move
     read -r x0 y0 w0 h0 < <(geometry)
     drag "$((x0 + 60))" "$((y0 + 30))" 50 35
     read -r x1 y1 _ _ < <(geometry)
