@@ -2,41 +2,27 @@
 #include "ui/main/tray_levels.h"
 #include "ui/main/window_geometry.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
-#include <limits>
 #include <stdexcept>
 
 namespace tarnivel {
 namespace {
 
-const double nan = std::numeric_limits<double>::quiet_NaN();
-
 TEST(TrayLevel, GradesHalvesToEvenCapsAtFiveAndNeedsA16BitNumber)
 {
-    const struct {
-        double delta, maxValue;
-        std::optional<int> level;
-    } rows[] = {{8000, 1e5, 0},
-                {9000, 1e5, 1},
-                {25000, 1e5, 2},
-                {41667, 1e5, 3},
-                {75000, 1e5, 4},
-                {75001, 1e5, 5},
-                {500000, 1e5, 5},
-                {-20000, 1e5, -1},
-                {1000, 0, {}},
-                {0, 0, {}},
-                {nan, 100, {}},
-                {32767.0 / 6 * 100, 100, 5},
-                {32768.0 / 6 * 100, 100, {}},
-                {-32768.0 / 6 * 100, 100, -32768},
-                {-32769.0 / 6 * 100, 100, {}}};
-    for (const auto& r : rows)
-        EXPECT_EQ(trayLevel(r.delta, r.maxValue), r.level) << r.delta << " of " << r.maxValue;
-    EXPECT_EQ(trayIconKey(41667, 9000, 1e5), "d3u1");
+    // At a scale of 100000: 1.5 -> 2, 4.5 -> 4, and no lower bound.
+    const std::pair<double, int> rows[] = {{8000, 0},  {9000, 1},  {25000, 2},  {41667, 3},
+                                           {75000, 4}, {75001, 5}, {500000, 5}, {-20000, -1}};
+    for (const auto& [delta, level] : rows)
+        EXPECT_EQ(trayLevel(delta, 1e5), level) << delta;
+    EXPECT_EQ(trayLevel(0, 0), std::nullopt); // no scale
+    EXPECT_EQ(trayLevel(32767.0 / 6, 1), 5);  // the quotient must fit 16 bits
+    EXPECT_EQ(trayLevel(32768.0 / 6, 1), std::nullopt);
+    EXPECT_EQ(trayLevel(-32768.0 / 6, 1), -32768);
+    EXPECT_EQ(trayLevel(-32769.0 / 6, 1), std::nullopt);
     EXPECT_EQ(trayIconKey(-20000, 0, 1e5), "d5u5"); // a fall of the incoming sum
-    EXPECT_EQ(trayIconKey(0, 0, 0), "d5u5");
-    EXPECT_EQ(trayIconKey(0, 1e12, 1e5), "d5u5"); // a first tick's whole counter sums
+    EXPECT_EQ(trayIconKey(0, 1e12, 1e5), "d5u5");   // a first tick's whole counter sums
 }
 
 // The rule the 36 tray pictures follow, pixel by pixel: a transparent first column, black
@@ -68,13 +54,10 @@ TEST(TrayPictures, EveryPictureFollowsThePixelRule)
 
 TEST(WindowGeometry, StoredSizesRoundHalvesToEvenInsideTheLimits)
 {
-    const struct {
-        double widthTwips, heightTwips;
-        PixelSize pixels;
-    } rows[] = {{1935, 1230, {129, 82}},     {100, 100, {14, 27}},       {7500, 9000, {466, 466}},
-                {1927.5, 1237.5, {128, 82}}, {-1e300, 1e300, {14, 466}}, {nan, 1230, {14, 82}}};
-    for (const auto& r : rows)
-        EXPECT_EQ(windowSizeFromTwips(r.widthTwips, r.heightTwips), r.pixels) << r.widthTwips;
+    EXPECT_EQ(windowSizeFromTwips(1927.5, 1237.5), (PixelSize{128, 82}));
+    EXPECT_EQ(windowSizeFromTwips(7500, 100), (PixelSize{466, 27}));
+    EXPECT_EQ(windowSizeFromTwips(-1e300, 1e300), (PixelSize{14, 466}));
+    EXPECT_EQ(windowSizeFromTwips(NAN, 1230), (PixelSize{14, 82}));
     // Edges are rounded after the sums.
     EXPECT_EQ(roundedEdges({0.5, 1.5, 2.0, 1.0}), (EdgeRect{0, 2, 2, 2}));
     EXPECT_EQ(roundedEdges({2.5, 0.25, 1.0, 2.5}), (EdgeRect{2, 0, 4, 3}));
