@@ -1,92 +1,99 @@
 #include "app/qsettings_backend.h"
 #include "app/startup.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <gtest/gtest.h>
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
 
 namespace tarnivel {
 namespace {
 
-QByteArray readAll(const QString& path)
+QByteArray contents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
+TEST(QSettingsBackend, JunkReadsAsDefaultsAndWrittenSettingsLoadInANewRun)
 {
+    // Hand-edited or damaged: stray lines, QSettings' own forms, quotes, binary bytes, NULs.
+    static constexpr char kJunk[] = "garbage before any section\n[Settings\n[Settings]"
+                                    "\nRunBefore=maybe\nMaxValue=1, 2, 3\nBackColour="
+                                    "\nDLColour=@ByteArray(\\0\\x1)\nOverlapColour=\"12\""
+                                    "\nWidth=\xff\xfe\x01\n=17\nHeight\nOpacity=300\nFloat=1,\n";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-class QSettingsBackendTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-    QString iniPath() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
-
-    QTemporaryDir m_dir;
-};
-
-TEST_F(QSettingsBackendTest, WrittenSettingsLoadFromTheFileInANewRun)
-{
+    file.write(QByteArray(kJunk, sizeof kJunk - 1) + QByteArray(300, '\0'));
+    file.close();
+    const std::string note = "0\nInjected=1\r\\n"; // line breaks in a value must not add keys
     {
-        QSettingsBackend store(iniPath());
-        SaveMaxValue(store, 1);
-        WriteSetting(store, kAppName, kSection, "RunBefore", "1");
+        QSettingsBackend store(path);
+        EXPECT_EQ(chooseStartWindow(store), StartWindow::Wizard);
+        const WindowSettings defaults{100000, 255, 65280, 8421504, 65535, 1935, 1230, false, 255};
+        EXPECT_EQ(readWindowSettings(store), defaults); // Float off: "1," is not "1"
+
+        store.setValue(kAppName, kSection, "RunBefore", "1");
+        store.setValue(kAppName, kSection, "Note", note);
         writeWindowSettings(store, LiveSettings{12345678.f, 255, 65280, -16777216, 65535, false,
                                                 200, 1935.f, 1230.f, true});
     }
-    const QByteArray file = readAll(iniPath());
-    EXPECT_TRUE(file.startsWith("[Settings]\n")) << file.constData();
-    EXPECT_TRUE(file.contains("\nMaxValue=1.234568E+07\n")) << file.constData();
-    EXPECT_TRUE(file.contains("\nBackColour=-16777216\n")) << file.constData();
-
-    QSettingsBackend store(iniPath());
+    // A file new to this process, so that QSettings reads it rather than its cache of the first.
+    ASSERT_TRUE(QFile::copy(path, path + QStringLiteral(".run2")));
+    QSettingsBackend store(path + QStringLiteral(".run2"));
     EXPECT_EQ(chooseStartWindow(store), StartWindow::Meter);
+    EXPECT_EQ(store.value(kAppName, kSection, "Note"), note);
+    EXPECT_EQ(store.value(kAppName, kSection, "Injected"), std::nullopt);
     const WindowSettings expected{12345680, 255, 65280, -16777216, 65535, 1935, 1230, false, 200};
     EXPECT_EQ(readWindowSettings(store), expected);
 }
 
-TEST_F(QSettingsBackendTest, LineBreaksInAValueCannotAddKeys)
+#ifdef Q_OS_UNIX
+// The user's own store, redirected to a temporary folder. A file size limit stands in for a full
+// disk: unlike folder permissions it binds root too.
+TEST(QSettingsBackend, FullDiskIsSilentAndLeavesTheUsersFileIntact)
 {
-    const std::string text = "0\nRunBefore=1\r\\n";
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+    const QString path = config.filePath(QStringLiteral("Tarnivel/Tarnivel.conf"));
     {
-        QSettingsBackend store(iniPath());
-        store.setValue(kAppName, kSection, "Note", text);
+        QSettingsBackend store;
+        // Padding so that the rewritten file cannot fit under the limit below.
+        store.setValue(kAppName, kSection, "Padding", std::string(2000, 'x'));
+        writeWindowSettings(store,
+                            LiveSettings{12345678.f, 1, 2, 3, 4, true, 100, 3e3f, 2e3f, true});
     }
-    QSettingsBackend store(iniPath());
-    EXPECT_EQ(store.value(kAppName, kSection, "Note"), text);
-    EXPECT_EQ(store.value(kAppName, kSection, "RunBefore"), std::nullopt);
-}
+    const QByteArray before = contents(path);
+    ASSERT_TRUE(before.startsWith("[Settings]\n") && before.contains("\nMaxValue=1.234568E+07\n"))
+        << before.constData();
 
-TEST_F(QSettingsBackendTest, JunkInTheFileReadsAsDefaults)
-{
-    // Hand-edited or damaged: lists, QSettings' @ forms, quotes, binary bytes, broken lines.
-    static constexpr char kJunk[] = "garbage before any section\n"
-                                    "[Settings\n"
-                                    "[Settings]\n"
-                                    "RunBefore=maybe\n"
-                                    "MaxValue=1, 2, 3\n"
-                                    "DLColour=@ByteArray(\\0\\x1)\n"
-                                    "ULColour=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x2)\n"
-                                    "BackColour=@Rect(1 2 3 4)\n"
-                                    "OverlapColour=\"12\"\n"
-                                    "Width=\xff\xfe\x01\n"
-                                    "=17\n"
-                                    "Height\n"
-                                    "Opacity=300\n"
-                                    "Float=1,\n";
-    writeFile(iniPath(), QByteArray(kJunk, sizeof kJunk - 1) + QByteArray(300, '\0'));
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = 1024;
+    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    {
+        QSettingsBackend store;
+        store.setValue(kAppName, kSection, "Opacity", "7");
+        EXPECT_NO_THROW(store.flush());
+    } // the store's end writes again, so it comes before the limit is lifted
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
 
-    QSettingsBackend store(iniPath());
-    EXPECT_EQ(chooseStartWindow(store), StartWindow::Wizard);
-    WindowSettings expected;
-    expected.Float = false; // "1," is not "1"
-    EXPECT_EQ(readWindowSettings(store), expected);
+    EXPECT_EQ(contents(path), before);
+    // No temporary or lock file is left behind either.
+    EXPECT_EQ(QDir(config.filePath(QStringLiteral("Tarnivel"))).entryList(QDir::Files),
+              QStringList{QStringLiteral("Tarnivel.conf")});
 }
+#endif
 
 } // namespace
 } // namespace tarnivel
