@@ -62,7 +62,7 @@ protected:
 TEST_F(MainWindowTest, LoadAppliesTheStoredValues)
 {
     values = {{"MaxValue", "50000"}, {"DLColour", "16711680"},   {"ULColour", "255"},
-              {"BackColour", "0"},   {"OverlapColour", "65280"}, {"Width", "3000"},
+              {"BackColour", "0"},   {"OverlapColour", "65280"}, {"Width", "7500"},
               {"Height", "100"},     {"Opacity", "128"}};
     const auto w = make();
     const ctlScrollGraph2& g = w->graDU();
@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, LoadAppliesTheStoredValues)
     EXPECT_EQ((std::array{g.DLThread().Colour(), g.ULThread().Colour(), g.BackColour(),
                           g.OverLapColour()}),
               (std::array{16711680, 255, 0, 65280}));
-    EXPECT_EQ(w->size(), QSize(200, 27));
+    EXPECT_EQ(w->size(), QSize(466, 27));
     EXPECT_NEAR(w->windowOpacity(), 128.0 / 255.0, 0.01);
     EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "on top by default";
     EXPECT_LE(QFontMetrics(w->lblDisplay().font()).height(), 10);
