@@ -6,7 +6,8 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool imagemagick x11-utils openbox trayer xcompmgr
+    xvfb xauth xdotool imagemagick x11-utils openbox trayer xcompmgr iperf3 iproute2
+    fonts-dejavu-core
 )
 
 missing=()
