@@ -35,7 +35,7 @@ for fuzzer in build/fuzz/tests/fuzz/fuzz_*; do
 done
 
 echo "== tests: AddressSanitizer + UBSan"
-ctest --test-dir build/asan -LE e2e --output-on-failure -j "$jobs"
+ctest --test-dir build/asan -LE e2e --output-on-failure --no-label-summary -j "$jobs"
 
 echo "== tests: plain build"
-ctest --test-dir build/dev --output-on-failure
+ctest --test-dir build/dev --output-on-failure --no-label-summary
