@@ -1,30 +1,12 @@
 #include "app/settings.h"
 #include "app/startup.h"
+#include "tests/support/memory_settings.h"
 
 #include <gtest/gtest.h>
 #include <map>
 
 namespace tarnivel {
 namespace {
-
-// An in-memory store that logs its writes in order: "Key=text " each, then "flush".
-struct MemoryStore final : SettingsBackend {
-    std::map<std::string, std::string, std::less<>> values;
-    std::string log;
-
-    std::optional<std::string> value(std::string_view, std::string_view,
-                                     std::string_view key) override
-    {
-        return values.contains(key) ? std::optional(values.find(key)->second) : std::nullopt;
-    }
-    void setValue(std::string_view, std::string_view, std::string_view key,
-                  std::string_view text) override
-    {
-        values.insert_or_assign(std::string(key), std::string(text));
-        log += std::string(key) + '=' + std::string(text) + ' ';
-    }
-    void flush() override { log += "flush"; }
-};
 
 // Tables of rows kept dense by hand, a few related rows per line.
 // clang-format off
@@ -50,12 +32,12 @@ TEST(SettingsConversion, SingleTextHasSevenSignificantDigitsAndExponentFromTenMi
 
 TEST(SettingsLoad, StoredTextConvertsOrFallsBackToTheKeysDefault)
 {
-    MemoryStore empty; // every key missing: the first run, with the table's defaults
+    MemorySettings empty; // every key missing: the first run, with the table's defaults
     EXPECT_EQ(chooseStartWindow(empty), StartWindow::Wizard);
     EXPECT_EQ(readWindowSettings(empty),
               (WindowSettings{100000, 255, 65280, 8421504, 65535, 1935, 1230, true, 255}));
 
-    const auto loaded = [](MemoryStore& store, std::string_view key) {
+    const auto loaded = [](MemorySettings& store, std::string_view key) {
         const WindowSettings s = readWindowSettings(store);
         return std::map<std::string_view, std::int64_t>{
             {"RunBefore", chooseStartWindow(store) == StartWindow::Meter},
@@ -74,7 +56,7 @@ TEST(SettingsLoad, StoredTextConvertsOrFallsBackToTheKeysDefault)
         {"Float", "True", 0}, {"Float", " 1", 0}, // on top only for exactly "1"
         {"Opacity", "12.5", 12}, {"Opacity", "300", 255}, {"Opacity", "-1", 255}};
     for (const auto& [key, text, expected] : cases) {
-        MemoryStore store;
+        MemorySettings store;
         store.values[key] = text;
         EXPECT_EQ(loaded(store, key), expected) << key << "=\"" << text << '"';
     }
@@ -84,7 +66,7 @@ TEST(SettingsLoad, StoredTextConvertsOrFallsBackToTheKeysDefault)
 TEST(SettingsUnload, WritesInUnloadOrderWithTheSizeOnlyWhenNormalThenFlushes)
 {
     for (const bool normal : {true, false}) {
-        MemoryStore store;
+        MemorySettings store;
         writeWindowSettings(store, LiveSettings{12345678.f, 255, 65280, -16777216, 65535, false,
                                                 128, 1935.f, 1230.5f, normal});
         EXPECT_EQ(store.log, std::string("MaxValue=1.234568E+07 DLColour=255 ULColour=65280 "

@@ -2,6 +2,7 @@
 // must store and load again as itself (large numbers only to their seven significant digits).
 #include "app/settings.h"
 #include "app/startup.h"
+#include "tests/support/memory_settings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,21 +12,6 @@
 namespace {
 
 using namespace tarnivel;
-
-struct MemoryStore final : SettingsBackend {
-    std::map<std::string, std::string, std::less<>> values;
-
-    std::optional<std::string> value(std::string_view, std::string_view,
-                                     std::string_view key) override
-    {
-        return values.contains(key) ? std::optional(values.find(key)->second) : std::nullopt;
-    }
-    void setValue(std::string_view, std::string_view, std::string_view key,
-                  std::string_view text) override
-    {
-        values.insert_or_assign(std::string(key), std::string(text));
-    }
-};
 
 void require(bool condition)
 {
@@ -41,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // One line per key in table order. An unended last line fills the remaining keys too; after
     // an ended one they stay missing.
-    MemoryStore store;
+    MemorySettings store;
     std::string_view rest = input;
     for (std::size_t i = 0; i < keys::kAll.size() && !rest.empty(); ++i) {
         const std::size_t end = std::min(rest.find('\n'), rest.size());
