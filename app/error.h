@@ -14,8 +14,7 @@ class Error : public std::runtime_error {
 public:
     Error(std::int32_t number, const std::string& description)
         : std::runtime_error(description), m_number(number)
-    {
-    }
+    {}
 
     std::int32_t number() const noexcept { return m_number; }
     std::string description() const { return what(); }

@@ -1,9 +1,11 @@
 // The interface table of Windows: GetIfTable's rows with their 32-bit octet counters.
 #include "sampling/counter_source.h"
 
+// clang-format off: winsock2.h must come before windows.h, which iphlpapi.h includes.
 #include <winsock2.h>
-#include <iphlpapi.h>
 #include <windows.h>
+#include <iphlpapi.h>
+// clang-format on
 
 #include <string>
 #include <vector>
