@@ -1,7 +1,8 @@
 // The interface table of Windows: GetIfTable's rows with their 32-bit octet counters.
 #include "sampling/counter_source.h"
 
-// clang-format off: winsock2.h must come before windows.h, which iphlpapi.h includes.
+// winsock2.h must come before windows.h, which iphlpapi.h includes.
+// clang-format off
 #include <winsock2.h>
 #include <windows.h>
 #include <iphlpapi.h>
