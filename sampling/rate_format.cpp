@@ -65,7 +65,7 @@ void roundToDigits(Decimal& d, int keep)
             d.digits.pop_back();
         }
         if (d.digits.empty()) {
-            d.digits = "1"; // 9.99 -> 10.0: one more digit before the point
+            d.digits.push_back('1'); // 9.99 -> 10.0: one more digit before the point
             ++d.pointPosition;
         } else {
             ++d.digits.back();
