@@ -22,7 +22,7 @@ cleanup() {
     done
     if [ "$status" -ne 0 ] && [ -f "$work/meter.log" ]; then
         echo "--- meter log (tail)"
-        tail -n 20 "$work/meter.log"
+        grep -v "^DL" "$work/meter.log" | tail -n 20
     fi
     rm -rf "$work"
 }
@@ -221,7 +221,20 @@ else
     read -r x1 y1 _ _ < <(geometry)
     [ "$((x1 - x0))" -eq 49 ] && [ "$((y1 - y0))" -eq 34 ] || fail "move: from $x0,$y0 to $x1,$y1"
 
+    # --- "Float" twice: off the top and back, in the same place and size
+    above() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+    above || fail "Float is set but the window is not on top"
+    read -r gx gy gw gh < <(geometry)
+    menu Down Return
+    wait_for 5 bash -c "! xprop -id $window _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" ||
+        fail "Float off left the window on top"
+    menu Down Return
+    wait_for 5 above || fail "Float on did not put the window on top"
+    [ "$(geometry)" = "$gx $gy $gw $gh" ] || fail "Float moved the window: $(geometry)"
+    shown || fail "Float hid the window"
+
     # --- "Send To Tray" hides the window behind a tray icon; a double click brings it back
+    read -r tx ty tw th < <(geometry)
     menu Down Down Return
     wait_for 5 bash -c "! xwininfo -id $window | grep -q IsViewable" ||
         fail "Send To Tray left the window visible"
@@ -235,9 +248,17 @@ else
     sleep 0.3
     xdotool click 1
     sleep 1
-    shown && fail "a single click restored the window"
+    # Only the tray icon's own window (of the same class) may be on screen now.
+    [ "$(xdotool search --onlyvisible --classname tarnivel | wc -l)" -eq 1 ] ||
+        fail "a single click restored the window"
     xdotool click --repeat 2 --delay 80 1
-    wait_for 5 shown || fail "double click did not restore"
+    wait_for 5 bash -c "! xwininfo -id $icon" || fail "double click left the tray icon"
+    # After a change of stacking, Qt gives the window a new native window when it shows it
+    # again: look it up anew. It must come back where it was.
+    wait_for 5 xdotool search --onlyvisible --classname tarnivel || fail "double click did not restore"
+    window=$(xdotool search --onlyvisible --classname tarnivel | head -n 1)
+    [ "$(geometry)" = "$tx $ty $tw $th" ] || fail "restored at $(geometry), not at $tx $ty $tw $th"
+    above || fail "restored without Float"
 
     # --- the end of the session (SIGTERM) stores the settings like "Exit"
     kill -TERM "$meter"

@@ -266,6 +266,11 @@ void frmMain::RestoreFromTray()
     if (!mbInTray)
         return;
     m_trayIcon->hide();
+    // Under X11 a window whose stacking changed gets a new native window when shown again, and
+    // the window manager places it anew unless the program set the position itself: set it to
+    // where the user left the window.
+    if (QWindow* window = windowHandle())
+        window->setPosition(pos());
     showNormal();
     mbInTray = false;
 }
