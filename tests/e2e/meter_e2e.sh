@@ -221,6 +221,13 @@ else
     read -r x1 y1 _ _ < <(geometry)
     [ "$((x1 - x0))" -eq 49 ] && [ "$((y1 - y0))" -eq 34 ] || fail "move: from $x0,$y0 to $x1,$y1"
 
+    # --- the window manager's own resize, from the label
+    read -r x1 y1 w1 h1 < <(geometry)
+    drag "$((x1 + 60))" "$((y1 + h1 - 6))" 30 20
+    read -r x2 y2 w2 h2 < <(geometry)
+    [ "$w2" -eq $((w1 + 30)) ] && [ "$h2" -eq $((h1 + 20)) ] && [ "$x2,$y2" = "$x1,$y1" ] ||
+        fail "resize: from ${w1}x$h1 at $x1,$y1 to ${w2}x$h2 at $x2,$y2"
+
     # --- "Float" twice: off the top and back, in the same place and size
     above() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
     above || fail "Float is set but the window is not on top"
