@@ -1,5 +1,7 @@
 #include "app/settings.h"
 
+#include "app/rounding.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -42,18 +44,6 @@ std::optional<double> toNumber(std::string_view text)
     if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return negative ? -value : value;
-}
-
-// Independent of the floating-point environment's rounding mode.
-double roundHalfEven(double value)
-{
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction < 0.5)
-        return below;
-    if (fraction > 0.5)
-        return below + 1;
-    return std::fmod(below, 2.0) == 0 ? below : below + 1;
 }
 
 std::string read(SettingsBackend& backend, const SettingKey& key)

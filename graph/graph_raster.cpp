@@ -1,5 +1,6 @@
 #include "graph/graph_raster.h"
 
+#include "app/rounding.h"
 #include "graph/data_thread.h"
 
 #include <algorithm>
@@ -82,7 +83,7 @@ int LineTopRow(float y, int height)
         return bottom;
     if (y < -1.0f)
         return 0;
-    const int endRow = static_cast<int>(std::nearbyint(y)); // default mode: half to even
+    const int endRow = static_cast<int>(roundHalfEven(y));
     return std::clamp(endRow + 1, 0, bottom);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/main/tray_levels.h"
 
+#include "app/rounding.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -10,7 +12,7 @@ std::optional<int> trayLevel(double delta, double maxValue)
     const double scaled = delta / maxValue * 6.0;
     if (!std::isfinite(scaled))
         return std::nullopt;
-    const double rounded = std::nearbyint(scaled); // default rounding: halves to even
+    const double rounded = roundHalfEven(scaled);
     if (rounded < -32768.0 || rounded > 32767.0)
         return std::nullopt;
     return std::min(static_cast<int>(rounded), 5);

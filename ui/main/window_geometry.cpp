@@ -1,5 +1,7 @@
 #include "ui/main/window_geometry.h"
 
+#include "app/rounding.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,12 +13,13 @@ constexpr double kLabelTopFromBottomTwips = 170.0; // 1230 - 1060 at the design 
 constexpr double kLabelHeight = 10.0;
 constexpr double kGraphGapBelow = 13.0;
 
-} // namespace
-
-int roundHalfEven(double value)
+// Whole pixels; the values here are window sizes, far inside the int range.
+int toWholePixels(double value)
 {
-    return static_cast<int>(std::nearbyint(value));
+    return static_cast<int>(roundHalfEven(value));
 }
+
+} // namespace
 
 PixelSize minimumWindowSize()
 {
@@ -37,7 +40,7 @@ PixelSize windowSizeFromTwips(double widthTwips, double heightTwips)
     // Clamp in twips first so that huge or NaN stored values never reach the int conversion.
     const auto pixels = [](double twips, double minTwips, double maxTwips, int lo, int hi) {
         const double bounded = std::isnan(twips) ? minTwips : std::clamp(twips, minTwips, maxTwips);
-        return std::clamp(roundHalfEven(twipsToPixels(bounded)), lo, hi);
+        return std::clamp(toWholePixels(twipsToPixels(bounded)), lo, hi);
     };
     return {pixels(widthTwips, kMinWidthTwips, kMaxWidthTwips, low.width, high.width),
             pixels(heightTwips, kMinHeightTwips, kMaxHeightTwips, low.height, high.height)};
@@ -57,8 +60,8 @@ LayoutRect graphLayout(int clientWidth, int clientHeight)
 
 EdgeRect roundedEdges(const LayoutRect& rect)
 {
-    return {roundHalfEven(rect.left), roundHalfEven(rect.top),
-            roundHalfEven(rect.left + rect.width), roundHalfEven(rect.top + rect.height)};
+    return {toWholePixels(rect.left), toWholePixels(rect.top),
+            toWholePixels(rect.left + rect.width), toWholePixels(rect.top + rect.height)};
 }
 
 std::array<EdgeRect, 2> windowShape(int clientWidth, int clientHeight)

@@ -12,9 +12,6 @@ inline constexpr double kMaxWidthTwips = 7000.0;
 inline constexpr double kMinHeightTwips = 400.0;
 inline constexpr double kMaxHeightTwips = 7000.0;
 
-// Halves to the even neighbour, as every whole-number conversion of the window does.
-int roundHalfEven(double value);
-
 constexpr double twipsToPixels(double twips)
 {
     return twips / kTwipsPerPixel;
