@@ -139,20 +139,20 @@ bool readRunBefore(SettingsBackend& backend)
 
 WindowSettings readWindowSettings(SettingsBackend& backend)
 {
-    WindowSettings s;
-    const auto whole = [&backend](const SettingKey& key, std::int32_t fallback) {
-        return toWholeNumber(read(backend, key)).value_or(fallback);
+    // Text that does not convert reads as the table's default for that key.
+    const auto whole = [&backend](const SettingKey& key) {
+        return toWholeNumber(read(backend, key)).value_or(*toWholeNumber(key.defaultText));
     };
-    s.MaxValue = whole(keys::MaxValue, s.MaxValue);
-    s.DLColour = whole(keys::DLColour, s.DLColour);
-    s.ULColour = whole(keys::ULColour, s.ULColour);
-    s.BackColour = whole(keys::BackColour, s.BackColour);
-    s.OverlapColour = whole(keys::OverlapColour, s.OverlapColour);
-    s.Width = whole(keys::Width, s.Width);
-    s.Height = whole(keys::Height, s.Height);
-    s.Float = read(backend, keys::Float) == "1";
-    s.Opacity = toByte(read(backend, keys::Opacity)).value_or(s.Opacity);
-    return s;
+    // A braced list is evaluated left to right: the keys are read in the load order.
+    return {whole(keys::MaxValue),
+            whole(keys::DLColour),
+            whole(keys::ULColour),
+            whole(keys::BackColour),
+            whole(keys::OverlapColour),
+            whole(keys::Width),
+            whole(keys::Height),
+            read(backend, keys::Float) == "1",
+            toByte(read(backend, keys::Opacity)).value_or(*toByte(keys::Opacity.defaultText))};
 }
 
 void writeWindowSettings(SettingsBackend& backend, const LiveSettings& live)

@@ -71,12 +71,12 @@ std::string wholeNumberText(std::int32_t value);
 // million up and below 0.0001. Independent of the C and Qt locales.
 std::string singleText(float value);
 
-struct WindowSettings { // what the main window loads; defaults = the table's defaults
-    std::int32_t MaxValue = 100000;
-    std::int32_t DLColour = 255, ULColour = 65280, BackColour = 8421504, OverlapColour = 65535;
-    std::int32_t Width = 1935, Height = 1230; // twips
-    bool Float = true;
-    std::uint8_t Opacity = 255;
+struct WindowSettings { // what the main window loads
+    std::int32_t MaxValue;
+    std::int32_t DLColour, ULColour, BackColour, OverlapColour;
+    std::int32_t Width, Height; // twips
+    bool Float;
+    std::uint8_t Opacity;
 
     friend bool operator==(const WindowSettings&, const WindowSettings&) = default;
 };
