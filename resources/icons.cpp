@@ -1,9 +1,8 @@
 #include "resources/icons.h"
 
 #include "resources/app_icon.h"
+#include "resources/logo.h"
 #include "resources/tray_pictures.h"
-
-#include <QPixmap>
 
 namespace tarnivel {
 
@@ -22,6 +21,11 @@ QIcon appIcon()
     for (const int size : {16, 32})
         icon.addPixmap(QPixmap::fromImage(toImage(appIconPicture(size))));
     return icon;
+}
+
+QPixmap logoPixmap()
+{
+    return QPixmap::fromImage(toImage(logoPicture()));
 }
 
 QHash<QString, QIcon> trayImageList()

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace tarnivel {
+
+// The program's two links, shown by the settings dialog's About page and by the first-run
+// wizard. Their targets are set when the program is built (TARNIVEL_HOME_PAGE and
+// TARNIVEL_CONTACT in CMake): without a home page the link opens the user guide that comes
+// with the program; without a contact address the mail link is disabled.
+struct Link {
+    QString text;
+    QUrl target; // empty: no target
+};
+
+Link homePageLink();
+Link contactLink();
+
+} // namespace tarnivel

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace tarnivel {
+
+// A modal message as the program's windows ask for one. The windows show it through a
+// MessageBoxShow, which tests replace to answer without a message box on screen.
+struct MessageRequest {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+};
+
+using MessageBoxShow = std::function<QMessageBox::StandardButton(QWidget*, const MessageRequest&)>;
+
+// Shows the message modal to parent and returns the button the user chose; closing the box
+// counts as its escape button (No for Yes/No, OK otherwise).
+QMessageBox::StandardButton showMessageBox(QWidget* parent, const MessageRequest& request);
+
+} // namespace tarnivel
