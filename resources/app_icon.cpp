@@ -16,9 +16,14 @@ constexpr std::uint32_t kWhite = 0xFFFFFFFF;
 
 Picture appIconPicture(int size)
 {
-    if (size != 16 && size != 32)
-        throw std::invalid_argument("the application icon exists at 16 and 32 pixels");
+    if (size < 16 || size % 16 != 0)
+        throw std::invalid_argument("the application icon exists at multiples of 16 pixels");
     const int k = size / 16; // frame thickness and stand scale
+    // Grid, trace and shading grow more slowly than the frame, so that the larger icons show
+    // the same few zig-zags and grid cells as the small ones instead of a finer mesh.
+    const int detail = (k + 1) / 2;
+    const int gridLine = std::max(1, detail / 2);
+    const int shade = std::max(1, k / 2);
     Picture picture(size, size, kTransparent);
 
     // Screen: frame from row k to row 12k-1 across the whole width.
@@ -28,33 +33,39 @@ Picture appIconPicture(int size)
         for (int x = 0; x < size; ++x)
             picture.at(x, y) = kLightGrey;
     // Shade the frame's lower and right edges so the screen reads as a box.
-    for (int x = 0; x < size; ++x)
-        picture.at(x, bottom) = kDarkGrey;
+    for (int y = bottom - shade + 1; y <= bottom; ++y)
+        for (int x = 0; x < size; ++x)
+            picture.at(x, y) = kDarkGrey;
     for (int y = top; y <= bottom; ++y)
-        picture.at(size - 1, y) = kDarkGrey;
+        for (int x = size - shade; x < size; ++x)
+            picture.at(x, y) = kDarkGrey;
 
     const int left = k;
     const int right = size - 1 - k;
     const int innerTop = top + k;
     const int innerBottom = bottom - k;
+    const int cell = 3 * detail;
     for (int y = innerTop; y <= innerBottom; ++y)
         for (int x = left; x <= right; ++x) {
-            const bool grid = (x - left) % 3 == 2 || (y - innerTop) % 3 == 2;
+            const bool grid =
+                (x - left) % cell >= cell - gridLine || (y - innerTop) % cell >= cell - gridLine;
             picture.at(x, y) = grid ? kDarkGreen : kBlack;
         }
 
-    // Zig-zag trace: a triangle wave between the inner rows, joined column to column.
-    const int span = innerBottom - innerTop - 2; // keep one black row above and below
+    // Zig-zag trace, `detail` pixels thick: a triangle wave between the inner rows, keeping
+    // `detail` black rows above and below, joined column to column.
+    const int span = innerBottom - innerTop - 3 * detail + 1;
     const int step = std::max(1, span / 3);
+    const int period = 2 * span;
     int previous = -1;
     for (int x = left; x <= right; ++x) {
-        const int period = 2 * span;
-        const int phase = ((x - left) * step) % period;
-        const int y = innerBottom - 1 - (phase <= span ? phase : period - phase);
+        const int phase = (x - left) * step / detail % period;
+        const int y = innerBottom - 2 * detail + 1 - (phase <= span ? phase : period - phase);
         const int from = previous < 0 ? y : std::min(previous, y);
-        const int to = previous < 0 ? y : std::max(previous, y);
-        for (int row = from; row <= to; ++row)
-            picture.at(x, row) = kWhite;
+        const int to = (previous < 0 ? y : std::max(previous, y)) + detail - 1;
+        for (int column = x; column <= std::min(x + detail - 1, right); ++column)
+            for (int row = from; row <= to; ++row)
+                picture.at(column, row) = kWhite;
         previous = y;
     }
 
