@@ -1,5 +1,6 @@
 // Tarnivel: a small network-traffic meter. Starts the meter window (or, on a first run, what
 // stands in for the first-run wizard) and runs until the last window is gone.
+#include "app/platform_choice.h"
 #include "app/qsettings_backend.h"
 #include "app/quit_signals.h"
 #include "sampling/counter_source.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 
 #include <chrono>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
@@ -16,6 +18,11 @@ int main(int argc, char* argv[])
     // plain socket transfer costs the same CPU. Other platforms ignore the variable.
     if (qEnvironmentVariableIsEmpty("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    if (const char* platform = tarnivel::forcedQpaPlatform(
+            std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"), std::getenv("QT_QPA_PLATFORM")))
+        qputenv("QT_QPA_PLATFORM", platform);
+    // Ties the windows to the installed desktop entry (and its icon) on Wayland.
+    QApplication::setDesktopFileName(QStringLiteral(TARNIVEL_APP_ID));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnivel"));
     // Hiding the meter in the tray closes no window; the program ends on "Exit" or a quit.
