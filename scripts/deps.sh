@@ -8,6 +8,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth xdotool imagemagick x11-utils openbox trayer xcompmgr iperf3 iproute2
     fonts-dejavu-core
+    dpkg-dev file desktop-file-utils appstream weston xwayland qt6-wayland
 )
 
 missing=()
