@@ -1,0 +1,68 @@
+#include "app/single_instance.h"
+
+#include <QLocalSocket>
+
+namespace tarnivel {
+
+namespace {
+
+constexpr QByteArrayView kComeForward = "raise\n";
+constexpr int kWaitMs = 500;
+// While the first process is still starting, it holds the lock but does not listen yet.
+constexpr int kConnectTries = 10;
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString& folder, const QString& name, QObject* parent)
+    : QObject(parent), m_socketPath(folder + QLatin1Char('/') + name + QStringLiteral(".socket")),
+      m_lock(folder + QLatin1Char('/') + name + QStringLiteral(".lock"))
+{
+    // Only a dead owner makes the lock stale, never its age.
+    m_lock.setStaleLockTime(0);
+    connect(&m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* peer = m_server.nextPendingConnection()) {
+            connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
+            connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
+                if (peer->readAll().contains(kComeForward.toByteArray()))
+                    emit activationRequested();
+                peer->disconnectFromServer();
+            });
+        }
+    });
+}
+
+SingleInstance::~SingleInstance() = default;
+
+bool SingleInstance::claim()
+{
+    if (m_lock.tryLock(0)) {
+        listen();
+        return true;
+    }
+    for (int attempt = 0; attempt < kConnectTries; ++attempt) {
+        QLocalSocket socket;
+        socket.connectToServer(m_socketPath);
+        if (socket.waitForConnected(kWaitMs)) {
+            socket.write(kComeForward.data(), kComeForward.size());
+            socket.waitForBytesWritten(kWaitMs);
+            socket.disconnectFromServer();
+            return false;
+        }
+        if (m_lock.tryLock(kWaitMs / 5)) {
+            listen(); // the owner died while we knocked: take its place
+            return true;
+        }
+    }
+    return false;
+}
+
+void SingleInstance::listen()
+{
+    // Whatever socket is left belongs to a run that is gone.
+    QLocalServer::removeServer(m_socketPath);
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    // Without the socket the meter still runs; later starts then find nobody to ask.
+    m_server.listen(m_socketPath);
+}
+
+} // namespace tarnivel
