@@ -1,6 +1,7 @@
 #include "app/settings.h"
 
 #include "app/rounding.h"
+#include "app/text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,15 +12,6 @@
 namespace tarnivel {
 
 namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    constexpr std::string_view kSpaces = " \t";
-    const auto first = text.find_first_not_of(kSpaces);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kSpaces) - first + 1);
-}
 
 bool isDigit(char c)
 {

@@ -20,6 +20,7 @@ struct Surface {
     std::ptrdiff_t stride = 0;
 };
 
+// Its defaults are the graph control's too.
 struct Scale {
     float minValue = 0.0f;
     float maxValue = 100.0f;

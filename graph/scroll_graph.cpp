@@ -9,8 +9,7 @@ namespace tarnivel {
 
 namespace {
 
-constexpr float kDefaultMinValue = 0.0f;
-constexpr float kDefaultMaxValue = 100.0f;
+constexpr raster::Scale kDefaultScale;
 
 short buttonCode(Qt::MouseButtons buttons)
 {
@@ -101,17 +100,17 @@ void ctlScrollGraph2::DrawGraph()
 QVariantMap ctlScrollGraph2::writeProperties() const
 {
     QVariantMap bag;
-    if (msngMinValue != kDefaultMinValue)
+    if (msngMinValue != kDefaultScale.minValue)
         bag.insert(QStringLiteral("MinValue"), msngMinValue);
-    if (msngMaxValue != kDefaultMaxValue)
+    if (msngMaxValue != kDefaultScale.maxValue)
         bag.insert(QStringLiteral("MaxValue"), msngMaxValue);
     return bag;
 }
 
 void ctlScrollGraph2::readProperties(const QVariantMap& bag)
 {
-    setMinValue(bag.value(QStringLiteral("MinValue"), kDefaultMinValue).toFloat());
-    setMaxValue(bag.value(QStringLiteral("MaxValue"), kDefaultMaxValue).toFloat());
+    setMinValue(bag.value(QStringLiteral("MinValue"), kDefaultScale.minValue).toFloat());
+    setMaxValue(bag.value(QStringLiteral("MaxValue"), kDefaultScale.maxValue).toFloat());
 }
 
 bool ctlScrollGraph2::event(QEvent* e)

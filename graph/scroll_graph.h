@@ -75,8 +75,8 @@ private:
     raster::Colours colours() const;
     raster::Scale scale() const { return {msngMinValue, msngMaxValue}; }
 
-    float msngMinValue = 0.0f;
-    float msngMaxValue = 100.0f;
+    float msngMinValue = raster::Scale{}.minValue;
+    float msngMaxValue = raster::Scale{}.maxValue;
     ColourRef mlBackColour = 0xFFFFFF;
     ColourRef mlOverLapColour = 0;
     clsDataThread mobjULThread;

@@ -1,5 +1,7 @@
 #include "sampling/proc_net_dev.h"
 
+#include "app/text.h"
+
 #include <charconv>
 #include <cstdio>
 #include <utility>
@@ -14,22 +16,6 @@ constexpr std::size_t kSentBytesField = 8;
 // Anything larger is not the interface table (a wrong path such as /dev/zero, say).
 constexpr std::size_t kMaxFileBytes = std::size_t{16} << 20;
 constexpr std::size_t kFirstReadBytes = 4096;
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && isBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
 
 // The numbers after the colon: all of them must be whole and in range, and there must be at least
 // the 16 the kernel prints (later kernels may append more).

@@ -1,12 +1,17 @@
 #include "app/qsettings_backend.h"
 #include "app/startup.h"
+#include "tests/support/settings_generation.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <csignal>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <random>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #endif
@@ -94,6 +99,47 @@ TEST(QSettingsBackend, FullDiskIsSilentAndLeavesTheUsersFileIntact)
               QStringList{QStringLiteral("Tarnivel.conf")});
 }
 #endif
+
+// A child stores whole generations in a loop and is killed (SIGKILL) at a random moment, a
+// hundred times: every time the file reads back one whole generation, never older than the
+// last one seen, never a mix of two, never empty.
+TEST(QSettingsBackend, KilledWhileStoringLeavesOneWholeGeneration)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tarnivel.conf"));
+    {
+        QSettingsBackend store(path);
+        storeGeneration(store, 0);
+    }
+    std::minstd_rand random(20240607);
+    int last = 0, cutLocks = 0;
+    for (int kill = 0; kill < 100; ++kill) {
+        QProcess writer;
+        writer.start(QStringLiteral(TARNIVEL_SETTINGS_WRITER), {path});
+        ASSERT_TRUE(writer.waitForReadyRead(30000)) << "kill " << kill;
+        QThread::usleep(random() % 3000); // the writer goes on storing meanwhile
+        writer.kill();
+        writer.waitForFinished();
+        ASSERT_EQ(writer.exitStatus(), QProcess::CrashExit) << "kill " << kill;
+        // A lock file cut short by the kill names no process, and QSettings then waits 30 s
+        // before it takes it as stale: not this test's subject. Count them.
+        const QString lock = path + QStringLiteral(".lock");
+        if (QFile::exists(lock) && contents(lock).count('\n') < 3 && QFile::remove(lock))
+            ++cutLocks;
+
+        // A copy is new to this process, so QSettings reads the file rather than a cache.
+        const QString copy = dir.filePath(QStringLiteral("after-kill-%1.conf").arg(kill));
+        ASSERT_TRUE(QFile::copy(path, copy));
+        QSettingsBackend back(copy);
+        const std::optional<int> g = storedGeneration(back);
+        ASSERT_TRUE(g.has_value()) << "kill " << kill << " left:\n"
+                                   << contents(copy).left(300).constData();
+        EXPECT_GE(*g, last) << "kill " << kill;
+        last = *g;
+    }
+    std::printf("100 kills; %d generations stored in all; %d lock files cut short\n", last,
+                cutLocks);
+}
 
 } // namespace
 } // namespace tarnivel

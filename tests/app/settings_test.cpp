@@ -54,7 +54,14 @@ TEST(SettingsLoad, StoredTextConvertsOrFallsBackToTheKeysDefault)
         {"BackColour", "", 8421504}, {"OverlapColour", "4294967295", 65535},
         {"Width", "wide", 1935}, {"Height", "99999999999", 1230},
         {"Float", "True", 0}, {"Float", " 1", 0}, // on top only for exactly "1"
-        {"Opacity", "12.5", 12}, {"Opacity", "300", 255}, {"Opacity", "-1", 255}};
+        // The colours' 32-bit range: its ends load, one beyond falls back (never wraps).
+        {"DLColour", "2147483647", 2147483647}, {"DLColour", "2147483648", 255},
+        {"ULColour", "-2147483648", -2147483648LL}, {"ULColour", "-2147483649", 65280},
+        {"BackColour", "2147483647.5", 8421504}, {"OverlapColour", "-2147483648.5", -2147483648LL},
+        // A byte: 256 must not wrap to 0, a fully invisible window.
+        {"Opacity", "12.5", 12}, {"Opacity", "300", 255}, {"Opacity", "-1", 255},
+        {"Opacity", "255", 255}, {"Opacity", "256", 255}, {"Opacity", "-0.5", 0},
+        {"Opacity", "255.5", 255}, {"Opacity", "0", 0}};
     for (const auto& [key, text, expected] : cases) {
         MemorySettings store;
         store.values[key] = text;

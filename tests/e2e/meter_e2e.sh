@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # End-to-end test of the real meter on its own Xvfb display.
-#   meter_e2e.sh <tarnivel> bare|desktop
+#   meter_e2e.sh <tarnivel> bare|desktop|close
 # bare:    no window manager, no tray host: the rate shown matches the interface counters, the
 #          window moves and resizes by following the mouse, "Exit" stores the settings.
 # desktop: openbox and trayer: the window manager's own move, "Send To Tray" and a double click
 #          on the tray icon, and SIGTERM storing the settings.
+# close:   openbox: closing the window (wmctrl -c, Alt+F4) and SIGINT and SIGHUP each end the
+#          program at once with every setting stored.
 set -euo pipefail
 
 meter_bin=$1
@@ -56,12 +58,17 @@ export HOME="$work" XDG_CONFIG_HOME="$work/config"
 unset WAYLAND_DISPLAY SESSION_MANAGER
 config="$work/config/Tarnivel/Tarnivel.conf"
 mkdir -p "${config%/*}"
-printf '[Settings]\nRunBefore=1\nMaxValue=10000000\nOpacity=200\n' >"$config"
+first_settings() {
+    printf '[Settings]\nRunBefore=1\nMaxValue=10000000\nOpacity=200\n' >"$config"
+}
+first_settings
 
-if [ "$scenario" = desktop ]; then
+if [ "$scenario" != bare ]; then
     openbox >"$work/openbox.log" 2>&1 &
     pids+=($!)
     wait_for 10 xdotool search --class Openbox || fail "openbox did not start"
+fi
+if [ "$scenario" = desktop ]; then
     # The tray host must own the tray before the meter asks whether there is one.
     trayer --edge bottom --align right --widthtype pixel --width 100 --height 24 \
         >"$work/trayer.log" 2>&1 &
@@ -73,12 +80,15 @@ if [ "$scenario" = desktop ]; then
 fi
 
 # --- start the meter; every tick logs its label
-QT_LOGGING_RULES="tarnivel.tick.debug=true" QT_MESSAGE_PATTERN='%{message}' \
-    "$meter_bin" >"$work/meter.log" 2>&1 &
-meter=$!
-pids+=("$meter")
-wait_for 15 xdotool search --onlyvisible --class tarnivel || fail "no meter window"
-window=$(xdotool search --onlyvisible --class tarnivel | head -n 1)
+start_meter() {
+    QT_LOGGING_RULES="tarnivel.tick.debug=true" QT_MESSAGE_PATTERN='%{message}' \
+        "$meter_bin" >"$work/meter.log" 2>&1 &
+    meter=$!
+    pids+=("$meter")
+    wait_for 15 xdotool search --onlyvisible --class tarnivel || fail "no meter window"
+    window=$(xdotool search --onlyvisible --class tarnivel | head -n 1)
+}
+start_meter
 
 geometry() { # prints "x y width height" of the meter window
     xdotool getwindowgeometry --shell "$window" |
@@ -208,6 +218,24 @@ if [ "$scenario" = bare ]; then
     check_stored_settings
     [ "$(setting Width)" = $((w2 * 15)) ] && [ "$(setting Height)" = $((h2 * 15)) ] ||
         fail "stored size $(setting Width)x$(setting Height), expected $((w2 * 15))x$((h2 * 15))"
+elif [ "$scenario" = close ]; then
+    # Each way of closing, on a fresh meter that has ticked: gone within a second, all stored.
+    for way in wmctrl alt-f4 SIGINT SIGHUP; do
+        [ "$way" = wmctrl ] || { first_settings; start_meter; }
+        wait_for 5 grep -q '^DL: ' "$work/meter.log" || fail "$way: the meter does not tick"
+        case $way in
+        wmctrl) wmctrl -i -c "$window" ;;
+        alt-f4)
+            xdotool windowactivate --sync "$window"
+            xdotool key alt+F4
+            ;;
+        *) kill -s "${way#SIG}" "$meter" ;;
+        esac
+        wait_for 1 bash -c "! kill -0 $meter" || fail "$way: the program still runs"
+        wait "$meter" || fail "$way: the meter exited with an error"
+        check_stored_settings
+        echo "$way: ended, settings stored"
+    done
 else
     # --- Opacity 200 of 255 lets the desktop show through the grey (128) graph
     sleep 1.5

@@ -1,6 +1,7 @@
 // Feeds arbitrary text to the /proc/net/dev parser, and the parsed tables to the growth reader.
 #include "sampling/proc_net_dev.h"
 #include "sampling/traffic_counter_reader.h"
+#include "tests/fuzz/require.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -9,12 +10,6 @@
 namespace {
 
 using tarnivel::InterfaceCounters;
-
-void require(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
 
 // Replays its tables in turn, so the reader sees whatever rows the parser lets through.
 struct Replay final : tarnivel::CounterSource {

@@ -2,6 +2,7 @@
 // must store and load again as itself (large numbers only to their seven significant digits).
 #include "app/settings.h"
 #include "app/startup.h"
+#include "tests/fuzz/require.h"
 #include "tests/support/memory_settings.h"
 
 #include <algorithm>
@@ -9,17 +10,7 @@
 #include <cstring>
 #include <map>
 
-namespace {
-
 using namespace tarnivel;
-
-void require(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

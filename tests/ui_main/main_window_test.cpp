@@ -1,4 +1,5 @@
 #include "graph/scroll_graph.h"
+#include "tests/support/memory_settings.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
@@ -6,30 +7,22 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <gtest/gtest.h>
 #include <map>
+#include <sstream>
 #include <stdexcept>
 
 namespace tarnivel {
 namespace {
 
-// The fixture is the window's settings store, counter table, clock and tray.
-class MainWindowTest : public ::testing::Test, public SettingsBackend, public CounterSource {
+// The fixture is the window's counter table, clock, tray and end of the program; the settings
+// store is the shared one in memory.
+class MainWindowTest : public ::testing::Test, public CounterSource {
 protected:
-    std::optional<std::string> value(std::string_view, std::string_view,
-                                     std::string_view key) override
-    {
-        const auto it = values.find(std::string(key));
-        return it == values.end() ? std::nullopt : std::optional(it->second);
-    }
-    void setValue(std::string_view, std::string_view, std::string_view key,
-                  std::string_view text) override
-    {
-        writes += std::string(key) + " ";
-        values[std::string(key)] = text;
-    }
     bool readTable(std::vector<InterfaceCounters>& rows) override
     {
         if (fail)
@@ -41,8 +34,11 @@ protected:
 
     std::unique_ptr<frmMain> make(bool tray = true)
     {
-        return std::make_unique<frmMain>(
-            MainWindowDeps{*this, *this, [this] { return now; }, [tray] { return tray; }, {}});
+        return std::make_unique<frmMain>(MainWindowDeps{settings, *this, [this] { return now; },
+                                                        [tray] { return tray; },
+                                                        [this] {
+                                                            ++quits;
+                                                        }});
     }
     void tick(frmMain& w, std::uint64_t in, std::uint64_t out = 0, int seconds = 1)
     {
@@ -51,9 +47,18 @@ protected:
         now += std::chrono::seconds(seconds);
         w.Timer1_Timer();
     }
+    // The keys written so far, in order, each followed by a space; "flush" marks a flush.
+    std::string writes() const
+    {
+        std::istringstream log(settings.log);
+        std::string entry, keys;
+        while (log >> entry)
+            keys += entry.substr(0, entry.find('=')) + " ";
+        return keys;
+    }
 
-    std::map<std::string, std::string> values;
-    std::string writes; // the keys in the order written
+    MemorySettings settings;
+    int quits = 0; // how often the window ended the program
     std::uint64_t received = 1'000'000, sent = 500'000;
     bool fail = false;
     std::chrono::steady_clock::time_point now{std::chrono::seconds(1000)};
@@ -61,9 +66,9 @@ protected:
 
 TEST_F(MainWindowTest, LoadAppliesTheStoredValues)
 {
-    values = {{"MaxValue", "50000"}, {"DLColour", "16711680"},   {"ULColour", "255"},
-              {"BackColour", "0"},   {"OverlapColour", "65280"}, {"Width", "7500"},
-              {"Height", "100"},     {"Opacity", "128"}};
+    settings.values = {{"MaxValue", "50000"}, {"DLColour", "16711680"},   {"ULColour", "255"},
+                       {"BackColour", "0"},   {"OverlapColour", "65280"}, {"Width", "7500"},
+                       {"Height", "100"},     {"Opacity", "128"}};
     const auto w = make();
     const ctlScrollGraph2& g = w->graDU();
     EXPECT_EQ(g.MaxValue(), 50000.0f);
@@ -82,8 +87,8 @@ TEST_F(MainWindowTest, UnloadsOnceInOrderAndStoresTheSizeOnlyWhenNormal)
     const std::pair<Qt::WindowState, std::string> rows[] = {
         {Qt::WindowMaximized, "yes"}, {Qt::WindowMinimized, "1"}, {Qt::WindowNoState, "0"}};
     for (const auto& [state, stored] : rows) {
-        values = {{"Float", stored}};
-        writes.clear();
+        settings = {};
+        settings.values = {{"Float", stored}};
         const auto w = make();
         EXPECT_EQ(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint), stored == "1");
         w->resize(200, 100);
@@ -91,12 +96,49 @@ TEST_F(MainWindowTest, UnloadsOnceInOrderAndStoresTheSizeOnlyWhenNormal)
         w->close();
         QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection);
         const std::string size = state == Qt::WindowNoState ? "Width Height " : "";
-        EXPECT_EQ(writes,
-                  "MaxValue DLColour ULColour BackColour OverlapColour Float Opacity " + size)
+        EXPECT_EQ(writes(), "MaxValue DLColour ULColour BackColour OverlapColour Float Opacity " +
+                                size + "flush ")
             << state;
-        EXPECT_EQ(values["Float"], stored == "1" ? "1" : "0");
+        EXPECT_EQ(settings.values["Float"], stored == "1" ? "1" : "0");
     }
-    EXPECT_EQ(values["Width"] + " " + values["Height"], "3000 1500"); // twips
+    EXPECT_EQ(settings.values["Width"] + " " + settings.values["Height"], "3000 1500"); // twips
+}
+
+// A window hidden in the tray is still loaded and keeps the program alive; every close of the
+// meter (window manager, Alt+F4, "Exit") stores the settings once and ends the program once. A
+// quit of the application (session end, termination signal) stores them too, in the tray as well.
+TEST_F(MainWindowTest, EveryCloseStoresOnceAndEndsTheProgram)
+{
+    const struct {
+        const char* way;
+        std::function<void(frmMain&)> act;
+        int quits; // by the window; an application quit needs none
+    } rows[] = {
+        {"close", [](frmMain& w) { w.close(); }, 1},
+        {"Exit", [](frmMain& w) { w.buildPopupMenu()->actions().back()->trigger(); }, 1},
+        {"quit in the tray", [](frmMain& w) { w.SendToTray(); }, 0},
+    };
+    for (const auto& r : rows) {
+        settings = {};
+        quits = 0;
+        const auto w = make();
+        w->show();
+        w->SendToTray();
+        QApplication::processEvents();
+        EXPECT_EQ(quits, 0) << "the tray closes nothing";
+        w->RestoreFromTray();
+        r.act(*w);
+        QApplication::processEvents();
+        EXPECT_EQ(quits, r.quits) << r.way;
+        QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection);
+        EXPECT_FALSE(w->isVisible()) << r.way;
+        EXPECT_FALSE(w->trayIcon().isVisible()) << r.way;
+        EXPECT_FALSE(w->Timer1().isActive()) << r.way;
+        EXPECT_EQ(writes(),
+                  "MaxValue DLColour ULColour BackColour OverlapColour Float Opacity Width "
+                  "Height flush ")
+            << r.way;
+    }
 }
 
 TEST_F(MainWindowTest, ResizeKeepsTheLimitsLayoutAndShape)
@@ -161,7 +203,8 @@ TEST_F(MainWindowTest, MenuFloatKeepsTheWindowInPlaceAndSendToTrayNeedsATray)
         const QRect geometry = w->geometry();
         for (const bool expectFloat : {false, true}) {
             const auto menu = w->buildPopupMenu();
-            QStringList texts; // a separator has no text
+            EXPECT_EQ(menu->parent(), nullptr); // the caller is its one owner
+            QStringList texts;                  // a separator has no text
             for (const QAction* item : menu->actions())
                 texts << item->text();
             EXPECT_EQ(texts, QStringList({"Float", "Send To Tray", "", "Exit"}));
@@ -179,6 +222,94 @@ TEST_F(MainWindowTest, MenuFloatKeepsTheWindowInPlaceAndSendToTrayNeedsATray)
         emit w->trayIcon().activated(QSystemTrayIcon::DoubleClick);
         EXPECT_TRUE(w->isVisible());
         EXPECT_FALSE(w->trayIcon().isVisible());
+    }
+}
+
+// A window system may hand the window a size outside the limits (and keep it): the graph, label
+// and shape follow the size the window has, then the window asks for the bounded one.
+TEST_F(MainWindowTest, SizeOutsideTheLimitsIsLaidOutBeforeTheBoundedOneIsAsked)
+{
+    struct SizeLog final : QObject {
+        std::vector<QSize> sizes;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Resize)
+                sizes.push_back(static_cast<QResizeEvent*>(event)->size());
+            return false;
+        }
+    } graphSizes;
+    const auto w = make();
+    w->show();
+    QApplication::processEvents();
+    w->graDU().installEventFilter(&graphSizes);
+    w->windowHandle()->resize(600, 500); // bypasses the widget's limits, as a window manager can
+    QApplication::processEvents();
+    EXPECT_EQ(graphSizes.sizes, (std::vector<QSize>{{600, 487}, {466, 453}}));
+    EXPECT_EQ(w->size(), QSize(466, 466));
+    EXPECT_EQ(w->mask(), QRegion(0, 0, 466, 453) + QRegion(0, 455, 466, 10));
+}
+
+TEST_F(MainWindowTest, TooltipFollowsTheLabelAndUnchangedTextIsNotHandedOverAgain)
+{
+    const auto w = make();
+    EXPECT_EQ(w->trayIcon().toolTip(), "Tarnivel");
+    tick(*w, 0);
+    EXPECT_EQ(w->trayIcon().toolTip(), "Tarnivel: "); // the label is empty until the 2nd tick
+    tick(*w, 0);
+    EXPECT_EQ(w->trayIcon().toolTip(), "Tarnivel: DL: 0.0 UL: 0.0");
+    // Text built anew and handed over would replace the tray's copy of it.
+    const QString handed = w->trayIcon().toolTip();
+    tick(*w, 0);
+    tick(*w, 0);
+    EXPECT_EQ(w->trayIcon().toolTip().constData(), handed.constData());
+    tick(*w, 1536);
+    EXPECT_EQ(w->trayIcon().toolTip(), "Tarnivel: DL: 1.5 UL: 0.0");
+}
+
+TEST_F(MainWindowTest, RightPressOnTheLabelResizesAndRightReleaseOnTheGraphOpensTheMenu)
+{
+    const auto w = make();
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    // Closes any menu that opens and notes its items; a menu's own event loop runs the timer too.
+    QStringList menu;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&menu] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            for (const QAction* item : popup->actions())
+                menu << item->text();
+            popup->close();
+        }
+    });
+    closer.start(10);
+
+    const QSize before = w->size();
+    QLabel& label = w->lblDisplay();
+    QTest::mousePress(&label, Qt::RightButton, {}, {20, 5});
+    QTest::mouseMove(&label, {50, 25});
+    QTest::mouseRelease(&label, Qt::RightButton, {}, {50, 25});
+    QTest::qWait(50);
+    EXPECT_EQ(w->size(), before + QSize(30, 20));
+    EXPECT_TRUE(menu.isEmpty()) << menu.join(',').toStdString();
+
+    QTest::mousePress(&w->graDU(), Qt::RightButton, {}, {40, 20});
+    EXPECT_TRUE(menu.isEmpty()) << "the menu opens on the release";
+    QTest::mouseRelease(&w->graDU(), Qt::RightButton, {}, {40, 20});
+    EXPECT_EQ(menu.size(), 4) << "one menu with its four items";
+    EXPECT_EQ(menu.value(0), "Float");
+    EXPECT_EQ(w->size(), before + QSize(30, 20));
+}
+
+TEST_F(MainWindowTest, StoredOpacityReachesTheWindow)
+{
+    for (const int opacity : {0, 128, 255}) {
+        settings = {};
+        settings.values = {{"Opacity", std::to_string(opacity)}};
+        const auto w = make();
+        w->show();
+        EXPECT_EQ(w->Opacity(), opacity);
+        EXPECT_EQ(w->windowOpacity(), opacity / 255.0);
+        EXPECT_EQ(w->windowHandle()->opacity(), opacity / 255.0);
     }
 }
 

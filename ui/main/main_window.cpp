@@ -144,16 +144,16 @@ void frmMain::resizeEvent(QResizeEvent* event)
 
 void frmMain::Form_Resize()
 {
-    // Size hints bind resize() and well-behaved window managers; bring any other size back.
-    const QSize bounded = size().expandedTo(minimumSize()).boundedTo(maximumSize());
-    if (bounded != size()) {
-        resize(bounded);
-        return;
-    }
+    // Lay out for the size the window has now: a window system may keep a size outside the
+    // limits, and the graph, label and shape must fit the window that is really there.
     const auto shape = windowShape(width(), height());
     m_lblDisplay->setGeometry(toQRect(shape[0]));
     m_graDU->setGeometry(toQRect(shape[1]));
     ApplyWindowShape();
+    // Size hints bind resize() and well-behaved window managers; ask for any other size back.
+    const QSize bounded = size().expandedTo(minimumSize()).boundedTo(maximumSize());
+    if (bounded != size())
+        resize(bounded);
 }
 
 void frmMain::ApplyWindowShape()
@@ -212,7 +212,8 @@ void frmMain::UpdateTrayIcon(double vInDelta, double vOutDelta)
 
 std::unique_ptr<QMenu> frmMain::buildPopupMenu()
 {
-    auto menu = std::make_unique<QMenu>(this);
+    // The caller owns the menu; no QObject parent shares that ownership.
+    auto menu = std::make_unique<QMenu>();
     QAction* floatItem = menu->addAction(QStringLiteral("Float"));
     floatItem->setCheckable(true);
     floatItem->setChecked(mbFloat);
@@ -241,6 +242,15 @@ void frmMain::exitProgram()
     // Hidden windows are skipped by closeAllWindows, so this one stores its settings first.
     Form_Unload();
     QApplication::closeAllWindows();
+    quitProgram();
+}
+
+void frmMain::quitProgram()
+{
+    // "Exit" closes this window too, and its close asks again: the program ends once.
+    if (m_quitRequested)
+        return;
+    m_quitRequested = true;
     if (m_deps.quit)
         m_deps.quit();
     else
@@ -305,8 +315,11 @@ void frmMain::Form_Unload()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    // However the window is closed (the window manager, Alt+F4, "Exit"), it is the meter's
+    // unload: the settings are stored and the program ends. Hiding in the tray closes nothing.
     Form_Unload();
     event->accept();
+    quitProgram();
 }
 
 void frmMain::graDU_MouseMove(short Button, short /*Shift*/, float /*X*/, float /*Y*/)

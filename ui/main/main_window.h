@@ -35,13 +35,14 @@ struct MainWindowDeps {
     MonotonicClock clock;
     // Whether the desktop shows a system tray; empty asks QSystemTrayIcon.
     std::function<bool()> trayAvailable;
-    // Ends the program after "Exit" has closed the windows; empty calls QCoreApplication::quit.
+    // Ends the program once the meter has unloaded ("Exit" or any close of the window); empty
+    // calls QCoreApplication::quit.
     std::function<void()> quit;
 };
 
 // The meter window: the scrolling graph with the rate line beneath it, the sampling timer, the
 // tray icon and the context menu. Loads the settings when constructed, stores them once when it
-// closes or the application quits.
+// closes or the application quits; closing it ends the program.
 class frmMain final : public QWidget {
     Q_OBJECT
 
@@ -67,7 +68,8 @@ public:
     // One sampling tick; the timer calls it every second. Never throws.
     void Timer1_Timer();
 
-    // The context menu at the cursor, and the menu itself, built for one showing.
+    // The context menu at the cursor, and the menu itself, built for one showing and owned by
+    // the caller alone (no QObject parent).
     void ShowPopupMenu();
     std::unique_ptr<QMenu> buildPopupMenu();
 
@@ -96,6 +98,7 @@ private:
     bool followDrag(const QPoint& globalPos);
     bool trayAvailable() const;
     void exitProgram();
+    void quitProgram();
 
     MainWindowDeps m_deps;
     TrafficCounterReader m_reader;
@@ -116,6 +119,7 @@ private:
     [[maybe_unused]] bool mbSettingsOpen = false;
     bool bStarted = false;
     bool m_unloaded = false;
+    bool m_quitRequested = false;
 
     // Moving or resizing by following the mouse, where the platform has no system move/resize.
     Drag m_drag = Drag::None;

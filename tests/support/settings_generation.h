@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/settings.h"
+
+#include <optional>
+#include <string>
+
+namespace tarnivel {
+
+// One generation of the meter's stored settings: every value, and a long note that makes the
+// file span several blocks, follows from the number g. A file that mixes two generations or
+// lacks part of one does not read back as a generation.
+inline std::string generationNote(int g)
+{
+    return std::string(6000, static_cast<char>('a' + g % 26));
+}
+
+inline void storeGeneration(SettingsBackend& store, int g)
+{
+    const auto f = static_cast<float>(g);
+    store.setValue(kAppName, kSection, "Note", generationNote(g));
+    writeWindowSettings(store, LiveSettings{f, g, g, g, g, g % 2 == 1,
+                                            static_cast<std::uint8_t>(g % 256), f, f, true});
+}
+
+inline std::optional<int> storedGeneration(SettingsBackend& store)
+{
+    const WindowSettings s = readWindowSettings(store);
+    const int g = s.DLColour;
+    const WindowSettings whole{g, g, g, g, g, g, g, g % 2 == 1, static_cast<std::uint8_t>(g % 256)};
+    if (s != whole || store.value(kAppName, kSection, "Note") != generationNote(g))
+        return std::nullopt;
+    return g;
+}
+
+} // namespace tarnivel
