@@ -6,7 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool imagemagick x11-utils openbox trayer xcompmgr iperf3 iproute2
+    xvfb xauth xdotool wmctrl imagemagick x11-utils openbox trayer xcompmgr iperf3 iproute2
     fonts-dejavu-core
 )
 

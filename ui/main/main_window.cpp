@@ -307,6 +307,11 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
     event->accept();
+    // The window manager's close (Alt+F4) ends the program as "Exit" does.
+    if (m_deps.quit)
+        m_deps.quit();
+    else
+        QCoreApplication::quit();
 }
 
 void frmMain::graDU_MouseMove(short Button, short /*Shift*/, float /*X*/, float /*Y*/)
