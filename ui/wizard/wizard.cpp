@@ -16,6 +16,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <string>
 
 namespace tarnivel {
 
@@ -94,11 +95,12 @@ frmWizard::frmWizard(WizardDeps deps, QWidget* parent)
     setWindowIcon(appIcon());
     setFixedSize(4860 / 15, 4815 / 15);
 
-    for (int i = 0; i < 3; ++i) {
-        m_fra[static_cast<std::size_t>(i)] =
-            named<QFrame>(QStringLiteral("fra%1").arg(i + 1).toLatin1().constData(), this);
-        m_fra[static_cast<std::size_t>(i)]->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        place(m_fra[static_cast<std::size_t>(i)], 60, 60, 4695, 3555);
+    // The three pages, one over the other; ShowPage shows one of them.
+    for (std::size_t i = 0; i < m_fra.size(); ++i) {
+        QFrame* frame = named<QFrame>(("fra" + std::to_string(i + 1)).c_str(), this);
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        place(frame, 60, 60, 4695, 3555);
+        m_fra[i] = frame;
     }
     QFrame* fra1 = m_fra[0];
     QFrame* fra2 = m_fra[1];
