@@ -44,35 +44,6 @@ TEST(TypedRate, WholeNumbersFromOneToSevenNines)
         EXPECT_EQ(typedRate(c.text), c.rate) << '"' << c.text << '"';
 }
 
-TEST(TxtOtherKeys, DigitsBackspaceAndTabPass)
-{
-    for (int key = 0; key < 128; ++key) {
-        const bool expected = (key >= '0' && key <= '9') || key == 8 || key == 9;
-        EXPECT_EQ(txtOtherKeyPasses(key), expected) << key;
-    }
-    EXPECT_FALSE(txtOtherKeyPasses(0x660)) << "Arabic-Indic zero is no digit here";
-}
-
-TEST(Pages, ViewAndBack)
-{
-    const struct {
-        int page;
-        PageView view;
-        int back;
-    } cases[] = {
-        {1, {{true, false, false}, false, false}, 1},
-        {2, {{false, true, false}, true, false}, 1},
-        {3, {{false, false, true}, true, true}, 2},
-    };
-    for (const auto& c : cases) {
-        const PageView v = pageView(c.page);
-        EXPECT_EQ(v.frameVisible, c.view.frameVisible) << c.page;
-        EXPECT_EQ(v.backVisible, c.view.backVisible) << c.page;
-        EXPECT_EQ(v.nextIsFinish, c.view.nextIsFinish) << c.page;
-        EXPECT_EQ(previousPage(c.page), c.back) << c.page;
-    }
-}
-
 TEST(Next, StepsInOrderOfTheChecks)
 {
     const struct {

@@ -232,19 +232,12 @@ TEST_F(WizardTest, ConnectionTypesStoreTheirRates)
         messages.clear();
         SCOPED_TRACE(c.index);
         EXPECT_EQ(finishWith(c.index), c.stored);
-        EXPECT_EQ(messages.size(), c.index == 0 ? 1u : 0u);
+        // "Don't know" warns before it stores.
+        ASSERT_EQ(messages.size(), c.index == 0 ? 1u : 0u);
+        if (c.index == 0) {
+            EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
+        }
     }
-    // "Don't know" warns before it stores.
-    SetUp();
-    settings.log.clear();
-    messages.clear();
-    toPage3();
-    answers = {QMessageBox::Ok};
-    click(next());
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, "Tarnivel");
-    EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(settings.log, "MaxValue=7200 RunBefore=1 flush");
 }
 
 TEST_F(WizardTest, WarningEndedWithoutAnAnswerStoresNothing)
