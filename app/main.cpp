@@ -1,15 +1,18 @@
-// Tarnivel: a small network-traffic meter. Starts the meter window (or, on a first run, what
-// stands in for the first-run wizard) and runs until the last window is gone.
+// Tarnivel: a small network-traffic meter. Opens the first-run wizard or the meter window and
+// runs until the last window is gone.
 #include "app/platform_choice.h"
 #include "app/qsettings_backend.h"
 #include "app/quit_signals.h"
+#include "app/startup.h"
 #include "sampling/counter_source.h"
 #include "ui/main/main_window.h"
+#include "ui/wizard/wizard.h"
 
 #include <QApplication>
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -25,17 +28,28 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral(TARNIVEL_APP_ID));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnivel"));
-    // Hiding the meter in the tray closes no window; the program ends on "Exit" or a quit.
+    // The windows end the program themselves: the meter on "Exit" or when it is closed, the
+    // wizard when it is closed or the terms are refused. A meter hidden in the tray closes
+    // nothing and keeps the program running.
     QApplication::setQuitOnLastWindowClosed(false);
     tarnivel::quitOnTerminationSignals(app);
 
     tarnivel::QSettingsBackend settings;
     const auto counters = tarnivel::makeSystemCounterSource();
 
-    // chooseStartWindow() tells a first run from a later one; until the first-run wizard
-    // exists, both open the meter (a first run with the default settings), and nothing marks
-    // the first run as done.
-    tarnivel::frmMain meter({settings, *counters, std::chrono::steady_clock::now, {}, {}});
-    meter.show();
+    std::unique_ptr<tarnivel::frmMain> meter;
+    const auto showMeter = [&] {
+        meter = std::make_unique<tarnivel::frmMain>(
+            tarnivel::MainWindowDeps{settings, *counters, std::chrono::steady_clock::now, {}, {}});
+        meter->show();
+    };
+    std::unique_ptr<tarnivel::frmWizard> wizard;
+    if (tarnivel::chooseStartWindow(settings) == tarnivel::StartWindow::Meter) {
+        showMeter();
+    } else {
+        wizard = std::make_unique<tarnivel::frmWizard>(tarnivel::WizardDeps{settings, {}, {}});
+        QObject::connect(wizard.get(), &tarnivel::frmWizard::completed, showMeter);
+        wizard->show();
+    }
     return app.exec();
 }
