@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool imagemagick x11-utils openbox trayer xcompmgr iperf3 iproute2
-    fonts-dejavu-core
+    fonts-dejavu-core desktop-file-utils
 )
 
 missing=()
