@@ -1,10 +1,12 @@
 #include "graph/scroll_graph.h"
 #include "ui/main/main_window.h"
+#include "ui/settings/settings_dialog.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QWindow>
 
@@ -164,7 +166,7 @@ TEST_F(MainWindowTest, MenuFloatKeepsTheWindowInPlaceAndSendToTrayNeedsATray)
             QStringList texts; // a separator has no text
             for (const QAction* item : menu->actions())
                 texts << item->text();
-            EXPECT_EQ(texts, QStringList({"Float", "Send To Tray", "", "Exit"}));
+            EXPECT_EQ(texts, QStringList({"Float", "Send To Tray", "Settings...", "", "Exit"}));
             EXPECT_EQ(menu->actions()[1]->isEnabled(), tray);
             EXPECT_EQ(menu->actions()[0]->isChecked(), !expectFloat);
             menu->actions()[0]->trigger();
@@ -180,6 +182,47 @@ TEST_F(MainWindowTest, MenuFloatKeepsTheWindowInPlaceAndSendToTrayNeedsATray)
         EXPECT_TRUE(w->isVisible());
         EXPECT_FALSE(w->trayIcon().isVisible());
     }
+}
+
+TEST_F(MainWindowTest, SettingsGetsTheTotalsOnlyWhileOpenAndExitClosesIt)
+{
+    int quits = 0;
+    frmMain w({*this, *this, [this] { return now; }, [] { return true; },
+               [&] {
+                   ++quits;
+               }});
+    const auto totals = [&w] {
+        const auto text = [&w](const char* name) {
+            return w.settingsDialog()->findChild<QLabel*>(QString::fromLatin1(name))->text();
+        };
+        return (text("lblDLTotal") + " " + text("lblULTotal")).toStdString();
+    };
+    tick(w, 0);
+    EXPECT_EQ(w.settingsDialog(), nullptr);
+    const auto menu = w.buildPopupMenu();
+    menu->actions()[2]->trigger(); // "Settings..."
+    frmSettings* dialog = w.settingsDialog();
+    ASSERT_NE(dialog, nullptr);
+    int unloaded = 0;
+    QObject::connect(dialog, &frmSettings::Unloaded, [&] { ++unloaded; });
+    EXPECT_EQ(totals(), " ");
+    received = 6442450944; // 64-bit sums: no wrap at 4 GiB
+    tick(w, 0, 1024);
+    EXPECT_EQ(totals(), "6.00 Gb 489.28 kb");
+    tick(w, 1536);
+    EXPECT_EQ(totals(), "6.00 Gb 489.28 kb");
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    tick(w, 1ull << 30);
+    EXPECT_EQ(totals(), "6.00 Gb 489.28 kb") << "no totals while closed";
+
+    w.ShowSettings();
+    EXPECT_EQ(w.settingsDialog(), dialog) << "created once and kept";
+    tick(w, 0);
+    EXPECT_EQ(totals(), "7.00 Gb 489.28 kb");
+    menu->actions().back()->trigger(); // "Exit"
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(unloaded, 2);
+    EXPECT_EQ(quits, 1);
 }
 
 } // namespace

@@ -22,7 +22,10 @@ protected:
     }
     void TearDown() override { qputenv("XDG_CONFIG_HOME", m_oldConfig); }
 
-    QString entryPath() const { return m_home.filePath(QStringLiteral("autostart/Tarnivel.desktop")); }
+    QString entryPath() const
+    {
+        return m_home.filePath(QStringLiteral("autostart/Tarnivel.desktop"));
+    }
     QByteArray entry() const
     {
         QFile file(entryPath());

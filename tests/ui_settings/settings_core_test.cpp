@@ -101,16 +101,13 @@ TEST(PendingColours, IncomingOrOutgoingShowTheirOrAsOverlapSampleOnly)
         int which;
         ColourRef chosen;
         ColourRef in, out, back, overlap, sample;
-    } steps[] = {{PendingColours::In, 0xFF0000, 0xFF0000, 0x00FF00, 0x808080, 0x00FFFF, 0xFFFF00},
-                 {PendingColours::Back, 0x000000, 0xFF0000, 0x00FF00, 0x000000, 0x00FFFF,
-                  0xFFFF00},
-                 {PendingColours::Out, 0x000080, 0xFF0000, 0x000080, 0x000000, 0x00FFFF,
-                  0xFF0080},
-                 {PendingColours::Overlap, 0x123456, 0xFF0000, 0x000080, 0x000000, 0x123456,
-                  0x123456},
-                 {5, 0x111111, 0xFF0000, 0x000080, 0x000000, 0x123456, 0x123456},
-                 {PendingColours::In, 0x000001, 0x000001, 0x000080, 0x000000, 0x123456,
-                  0x000081}};
+    } steps[] = {
+        {PendingColours::In, 0xFF0000, 0xFF0000, 0x00FF00, 0x808080, 0x00FFFF, 0xFFFF00},
+        {PendingColours::Back, 0x000000, 0xFF0000, 0x00FF00, 0x000000, 0x00FFFF, 0xFFFF00},
+        {PendingColours::Out, 0x000080, 0xFF0000, 0x000080, 0x000000, 0x00FFFF, 0xFF0080},
+        {PendingColours::Overlap, 0x123456, 0xFF0000, 0x000080, 0x000000, 0x123456, 0x123456},
+        {5, 0x111111, 0xFF0000, 0x000080, 0x000000, 0x123456, 0x123456},
+        {PendingColours::In, 0x000001, 0x000001, 0x000080, 0x000000, 0x123456, 0x000081}};
     PendingColours pending = PendingColours::load(0x0000FF, 0x00FF00, 0x808080, 0x00FFFF);
     EXPECT_EQ(pending.overlapSample, 0x00FFFF);
     int step = 0;
@@ -157,7 +154,8 @@ std::optional<std::string> execArgument(const std::string& entry)
         char c = value[i];
         if (c == '\\') {
             c = value[++i];
-            if (std::string_view("\"`$\\").find(c) == std::string_view::npos || i + 1 >= value.size())
+            if (std::string_view("\"`$\\").find(c) == std::string_view::npos ||
+                i + 1 >= value.size())
                 return std::nullopt;
         } else if (c == '"' || c == '`' || c == '$') {
             return std::nullopt; // must have been escaped

@@ -1,7 +1,6 @@
 // Starting with the desktop session on Linux: an XDG autostart entry
 // $XDG_CONFIG_HOME/autostart/<name>.desktop (~/.config/autostart without the variable).
 #include "ui/settings/autostart.h"
-
 #include "ui/settings/desktop_entry.h"
 
 #include <QDir>

@@ -6,7 +6,9 @@ namespace {
 
 std::string_view trimmed(std::string_view text)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r';
+    };
     while (!text.empty() && blank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && blank(text.back()))

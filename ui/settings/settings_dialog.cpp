@@ -26,13 +26,13 @@ namespace tarnivel {
 namespace {
 
 // Sizes from the dialog's design at 96 dots per inch, in device-independent pixels.
-constexpr int kCaptionWidth = 89;   // the right-aligned captions
-constexpr int kFieldWidth = 81;     // scale box and transparency list
-constexpr int kSampleWidth = 100;   // a colour sample line
-constexpr int kSampleHeight = 2;    //
-constexpr int kPageWidth = 281;     // the tab strip
-constexpr int kPageHeight = 333;    //
-constexpr int kRowSpacing = 12;     // between the rows of the Options page
+constexpr int kCaptionWidth = 89; // the right-aligned captions
+constexpr int kFieldWidth = 81;   // scale box and transparency list
+constexpr int kSampleWidth = 100; // a colour sample line
+constexpr int kSampleHeight = 2;  //
+constexpr int kPageWidth = 281;   // the tab strip
+constexpr int kPageHeight = 333;  //
+constexpr int kRowSpacing = 12;   // between the rows of the Options page
 constexpr int kColourRowHeight = 24;
 
 QString qs(std::string_view text)
@@ -181,8 +181,7 @@ QWidget* frmSettings::buildColoursPage()
     for (const auto& r : rows) {
         auto* button = named(new QPushButton(QStringLiteral("...")), r.button);
         button->setAutoDefault(false);
-        button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) +
-                              12);
+        button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
         const int which = r.which;
         connect(button, &QPushButton::clicked, this, [this, which] { PickColour(which); });
         r.sample->setFixedSize(kSampleWidth, kSampleHeight);
@@ -223,9 +222,10 @@ QWidget* frmSettings::buildAboutPage()
     logo->setPixmap(logoPixmap());
     const Link home = homePageLink();
     auto* homeLink = named(new LinkLabel(home.text, home.target), "HyperLink3");
-    auto* lblAbout = named(new QLabel(QStringLiteral("Tarnivel is 'thank-you-ware'. If you like it, "
-                                                     "email the author to say thanks.")),
-                           "lblAbout");
+    auto* lblAbout =
+        named(new QLabel(QStringLiteral("Tarnivel is 'thank-you-ware'. If you like it, "
+                                        "email the author to say thanks.")),
+              "lblAbout");
     lblAbout->setWordWrap(true);
     auto* lblVersion = named(new QLabel(QStringLiteral("Version " TARNIVEL_VERSION)), "lblVersion");
     QFont fixed(QStringLiteral("Courier New"));

@@ -29,14 +29,16 @@ int positionForOpacity(std::uint8_t opacity)
 std::string scaleText(float maxValue)
 {
     std::array<char, 64> text{}; // the largest float has 39 digits
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), maxValue,
-                                      std::chars_format::fixed);
+    const auto result =
+        std::to_chars(text.data(), text.data() + text.size(), maxValue, std::chars_format::fixed);
     return {text.data(), result.ptr};
 }
 
 ScaleCheck checkScale(std::string_view text)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t';
+    };
     while (!text.empty() && blank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && blank(text.back()))
@@ -45,19 +47,19 @@ ScaleCheck checkScale(std::string_view text)
         text.remove_prefix(1);
     // from_chars would also take "inf" and "nan": a number starts with a digit or the point.
     const std::size_t first = !text.empty() && text.front() == '-' ? 1 : 0;
-    if (first >= text.size() || !(std::isdigit(static_cast<unsigned char>(text[first])) ||
-                                  text[first] == '.'))
+    if (first >= text.size() ||
+        !(std::isdigit(static_cast<unsigned char>(text[first])) || text[first] == '.'))
         return {0, kNotNumeric};
 
     double number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number,
-                                              std::chars_format::general);
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), number, std::chars_format::general);
     if (end != text.data() + text.size() || error == std::errc::invalid_argument)
         return {0, kNotNumeric};
     if (error == std::errc::result_out_of_range) {
         // Too small to tell from zero rounds to 0; everything else out of range is too large.
-        const bool tiny = text.find("e-") != std::string_view::npos ||
-                          text.find("E-") != std::string_view::npos;
+        const bool tiny =
+            text.find("e-") != std::string_view::npos || text.find("E-") != std::string_view::npos;
         return {0, tiny ? kOutOfRange : kTooLarge};
     }
 
