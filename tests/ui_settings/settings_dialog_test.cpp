@@ -180,7 +180,6 @@ TEST_F(SettingsDialogTest, ARefusedScaleKeepsOpacityAndAutostartButNotScaleOrCol
     // Showing it while open only brings it forward: the typed text stays.
     dialog->ShowDialog();
     EXPECT_EQ(find<QLineEdit>("txtMaxValue").text(), "10000000");
-    SetRunKey("Tarnivel", {}, false);
 }
 
 TEST_F(SettingsDialogTest, PickedColoursAndTheOverlapSample)

@@ -28,11 +28,11 @@ namespace {
 // Sizes from the dialog's design at 96 dots per inch, in device-independent pixels.
 constexpr int kCaptionWidth = 89; // the right-aligned captions
 constexpr int kFieldWidth = 81;   // scale box and transparency list
-constexpr int kSampleWidth = 100; // a colour sample line
-constexpr int kSampleHeight = 2;  //
-constexpr int kPageWidth = 281;   // the tab strip
-constexpr int kPageHeight = 333;  //
-constexpr int kRowSpacing = 12;   // between the rows of the Options page
+constexpr int kSampleWidth = 100; // a colour sample line, two pixels high
+constexpr int kSampleHeight = 2;
+constexpr int kPageWidth = 281; // the tab strip
+constexpr int kPageHeight = 333;
+constexpr int kRowSpacing = 12; // between the rows of the Options page
 constexpr int kColourRowHeight = 24;
 
 QString qs(std::string_view text)
