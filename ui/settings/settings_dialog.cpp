@@ -250,13 +250,14 @@ QWidget* frmSettings::buildAboutPage()
 
 void frmSettings::ShowDialog()
 {
-    if (!m_loaded) {
-        Form_Load();
-        m_loaded = true;
-        show();
+    if (m_loaded) {
+        raise();
+        activateWindow();
+        return;
     }
-    raise();
-    activateWindow();
+    Form_Load();
+    m_loaded = true;
+    show();
 }
 
 void frmSettings::Form_Load()
