@@ -9,8 +9,10 @@ namespace tarnivel {
 namespace {
 
 constexpr int kSignificantDigits = 7;
-// Enough digits to write any float exactly (the smallest subnormal needs 105).
-constexpr int kExactPrecision = 120;
+// Enough significant digits to write any float exactly (the smallest subnormal needs 105), and
+// any double (767).
+constexpr int kFloatExactPrecision = 120;
+constexpr int kDoubleExactPrecision = 770;
 
 // A decimal number 0.digits x 10^pointPosition: pointPosition digits stand before the point.
 // No leading or trailing zeros in digits; zero has none at all.
@@ -19,12 +21,11 @@ struct Decimal {
     int pointPosition = 0;
 };
 
-Decimal exactDecimal(float magnitude)
+Decimal exactDecimal(double magnitude, int precision)
 {
-    std::array<char, kExactPrecision + 16> text{};
-    const auto result =
-        std::to_chars(text.data(), text.data() + text.size(), static_cast<double>(magnitude),
-                      std::chars_format::scientific, kExactPrecision);
+    std::array<char, kDoubleExactPrecision + 16> text{};
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                      std::chars_format::scientific, precision);
     const std::string_view written(text.data(), static_cast<std::size_t>(result.ptr - text.data()));
     const std::size_t e = written.find('e');
     Decimal d;
@@ -79,19 +80,12 @@ void roundToDigits(Decimal& d, int keep)
     }
 }
 
-} // namespace
-
-std::string formatRate(float kib, char decimalPoint)
+// Writes d with a leading minus when negative, at least one digit before the point and exactly
+// `decimals` after it; d must already be rounded to that many decimals.
+std::string writeFixed(const Decimal& d, bool negative, int decimals, char decimalPoint)
 {
-    if (!std::isfinite(kib)) {
-        return std::isnan(kib) ? "nan" : (kib < 0 ? "-inf" : "inf");
-    }
-    Decimal d = exactDecimal(std::fabs(kib));
-    roundToDigits(d, kSignificantDigits);
-    roundToDigits(d, d.pointPosition + 1); // to the nearest tenth
-
     std::string out;
-    if (std::signbit(kib) && !d.digits.empty()) {
+    if (negative && !d.digits.empty()) {
         out.push_back('-');
     }
     const auto digitAt = [&](int i) {
@@ -106,8 +100,38 @@ std::string formatRate(float kib, char decimalPoint)
         out.push_back(digitAt(i));
     }
     out.push_back(decimalPoint);
-    out.push_back(digitAt(d.pointPosition));
+    for (int i = 0; i < decimals; ++i) {
+        out.push_back(digitAt(d.pointPosition + i));
+    }
     return out;
+}
+
+std::string nonFinite(double value)
+{
+    return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+}
+
+} // namespace
+
+std::string formatRate(float kib, char decimalPoint)
+{
+    if (!std::isfinite(kib)) {
+        return nonFinite(kib);
+    }
+    Decimal d = exactDecimal(std::fabs(static_cast<double>(kib)), kFloatExactPrecision);
+    roundToDigits(d, kSignificantDigits);
+    roundToDigits(d, d.pointPosition + 1); // to the nearest tenth
+    return writeFixed(d, std::signbit(kib), 1, decimalPoint);
+}
+
+std::string formatFixed(double value, int decimals, char decimalPoint)
+{
+    if (!std::isfinite(value)) {
+        return nonFinite(value);
+    }
+    Decimal d = exactDecimal(std::fabs(value), kDoubleExactPrecision);
+    roundToDigits(d, d.pointPosition + decimals);
+    return writeFixed(d, std::signbit(value), decimals, decimalPoint);
 }
 
 std::string rateLabel(float dlKiB, float ulKiB, char decimalPoint)

@@ -1,11 +1,13 @@
 #include "graph/scroll_graph.h"
 #include "tests/support/memory_settings.h"
 #include "ui/main/main_window.h"
+#include "ui/settings/settings_dialog.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
@@ -207,7 +209,7 @@ TEST_F(MainWindowTest, MenuFloatKeepsTheWindowInPlaceAndSendToTrayNeedsATray)
             QStringList texts;                  // a separator has no text
             for (const QAction* item : menu->actions())
                 texts << item->text();
-            EXPECT_EQ(texts, QStringList({"Float", "Send To Tray", "", "Exit"}));
+            EXPECT_EQ(texts, QStringList({"Float", "Send To Tray", "Settings...", "", "Exit"}));
             EXPECT_EQ(menu->actions()[1]->isEnabled(), tray);
             EXPECT_EQ(menu->actions()[0]->isChecked(), !expectFloat);
             menu->actions()[0]->trigger();
@@ -295,7 +297,7 @@ TEST_F(MainWindowTest, RightPressOnTheLabelResizesAndRightReleaseOnTheGraphOpens
     QTest::mousePress(&w->graDU(), Qt::RightButton, {}, {40, 20});
     EXPECT_TRUE(menu.isEmpty()) << "the menu opens on the release";
     QTest::mouseRelease(&w->graDU(), Qt::RightButton, {}, {40, 20});
-    EXPECT_EQ(menu.size(), 4) << "one menu with its four items";
+    EXPECT_EQ(menu.size(), 5) << "one menu with its five items";
     EXPECT_EQ(menu.value(0), "Float");
     EXPECT_EQ(w->size(), before + QSize(30, 20));
 }
@@ -311,6 +313,44 @@ TEST_F(MainWindowTest, StoredOpacityReachesTheWindow)
         EXPECT_EQ(w->windowOpacity(), opacity / 255.0);
         EXPECT_EQ(w->windowHandle()->opacity(), opacity / 255.0);
     }
+}
+
+TEST_F(MainWindowTest, SettingsGetsTheTotalsOnlyWhileOpenAndExitClosesIt)
+{
+    const auto window = make();
+    frmMain& w = *window;
+    const auto totals = [&w] {
+        const auto text = [&w](const char* name) {
+            return w.settingsDialog()->findChild<QLabel*>(QString::fromLatin1(name))->text();
+        };
+        return (text("lblDLTotal") + " " + text("lblULTotal")).toStdString();
+    };
+    tick(w, 0);
+    EXPECT_EQ(w.settingsDialog(), nullptr);
+    const auto menu = w.buildPopupMenu();
+    menu->actions()[2]->trigger(); // "Settings..."
+    frmSettings* dialog = w.settingsDialog();
+    ASSERT_NE(dialog, nullptr);
+    int unloaded = 0;
+    QObject::connect(dialog, &frmSettings::Unloaded, [&] { ++unloaded; });
+    EXPECT_EQ(totals(), " ");
+    received = 6442450944; // 64-bit sums: no wrap at 4 GiB
+    tick(w, 0, 1024);
+    EXPECT_EQ(totals(), "6.00 Gb 489.28 kb");
+    tick(w, 1536);
+    EXPECT_EQ(totals(), "6.00 Gb 489.28 kb");
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    tick(w, 1ull << 30);
+    EXPECT_EQ(totals(), "6.00 Gb 489.28 kb") << "no totals while closed";
+
+    w.ShowSettings();
+    EXPECT_EQ(w.settingsDialog(), dialog) << "created once and kept";
+    tick(w, 0);
+    EXPECT_EQ(totals(), "7.00 Gb 489.28 kb");
+    menu->actions().back()->trigger(); // "Exit"
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(unloaded, 2);
+    EXPECT_EQ(quits, 1);
 }
 
 } // namespace

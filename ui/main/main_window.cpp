@@ -5,6 +5,7 @@
 #include "sampling/rate_format.h"
 #include "ui/main/tray_levels.h"
 #include "ui/main/window_geometry.h"
+#include "ui/settings/settings_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -182,7 +183,8 @@ void frmMain::Timer1_Timer()
         const QString tip = kTipPrefix + m_lblDisplay->text();
         if (tip != m_trayIcon->toolTip())
             m_trayIcon->setToolTip(tip);
-        // The settings dialog's Statistics page takes the totals here while mbSettingsOpen.
+        if (mbSettingsOpen && mfrmSettings)
+            mfrmSettings->NewTotals(sample.inTotal, sample.outTotal);
         bStarted = true;
     } catch (const std::exception& e) {
         qCWarning(lcTick, "tick failed: %s", e.what());
@@ -224,7 +226,9 @@ std::unique_ptr<QMenu> frmMain::buildPopupMenu()
     trayItem->setEnabled(trayAvailable());
     connect(trayItem, &QAction::triggered, this, &frmMain::SendToTray);
 
-    // "Settings..." goes here once the settings dialog exists.
+    QAction* settingsItem = menu->addAction(QStringLiteral("Settings..."));
+    connect(settingsItem, &QAction::triggered, this, &frmMain::ShowSettings);
+
     menu->addSeparator();
     QAction* exitItem = menu->addAction(QStringLiteral("Exit"));
     connect(exitItem, &QAction::triggered, this, &frmMain::exitProgram);
@@ -237,8 +241,30 @@ void frmMain::ShowPopupMenu()
     menu->exec(QCursor::pos());
 }
 
+void frmMain::ShowSettings()
+{
+    mbSettingsOpen = true;
+    if (!mfrmSettings) {
+        mfrmSettings = new frmSettings({*m_graDU,
+                                        [this] { return mbytOpacity; },
+                                        [this](std::uint8_t nOpacity) { setOpacity(nOpacity); },
+                                        {},
+                                        {}},
+                                       this);
+        connect(mfrmSettings, &frmSettings::Unloaded, this, &frmMain::mfrmSettings_Unloaded);
+    }
+    mfrmSettings->ShowDialog();
+}
+
+void frmMain::mfrmSettings_Unloaded()
+{
+    mbSettingsOpen = false;
+}
+
 void frmMain::exitProgram()
 {
+    if (mfrmSettings)
+        mfrmSettings->close();
     // Hidden windows are skipped by closeAllWindows, so this one stores its settings first.
     Form_Unload();
     QApplication::closeAllWindows();

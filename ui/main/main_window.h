@@ -27,6 +27,7 @@ namespace tarnivel {
 Q_DECLARE_LOGGING_CATEGORY(lcTick)
 
 class ctlScrollGraph2;
+class frmSettings;
 
 // What the meter window needs from outside; tests pass fakes.
 struct MainWindowDeps {
@@ -76,6 +77,12 @@ public:
     void SendToTray();
     void RestoreFromTray();
 
+    // "Settings...": the settings dialog, created at the first call and kept, loaded and shown
+    // or brought forward.
+    void ShowSettings();
+    // Null until the first "Settings...".
+    frmSettings* settingsDialog() const noexcept { return mfrmSettings; }
+
     // Stores the settings; runs once, whichever way the window goes.
     void Form_Unload();
 
@@ -99,6 +106,7 @@ private:
     bool trayAvailable() const;
     void exitProgram();
     void quitProgram();
+    void mfrmSettings_Unloaded();
 
     MainWindowDeps m_deps;
     TrafficCounterReader m_reader;
@@ -115,8 +123,10 @@ private:
     bool mbFloat = true;
     std::uint8_t mbytOpacity = 255;
     bool mbInTray = false;
-    // Set while the settings dialog is open; the tick hands it the totals then.
-    [[maybe_unused]] bool mbSettingsOpen = false;
+    // A child of this window once created. Set while the settings dialog is open; the tick
+    // hands it the totals then.
+    frmSettings* mfrmSettings = nullptr;
+    bool mbSettingsOpen = false;
     bool bStarted = false;
     bool m_unloaded = false;
     bool m_quitRequested = false;

@@ -1,0 +1,100 @@
+// The session start on Linux, in a temporary XDG_CONFIG_HOME.
+#include "ui/settings/autostart.h"
+#include "ui/settings/desktop_entry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tarnivel {
+namespace {
+
+class AutostartTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_home.isValid());
+        m_oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.path()));
+    }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", m_oldConfig); }
+
+    QString entryPath() const
+    {
+        return m_home.filePath(QStringLiteral("autostart/Tarnivel.desktop"));
+    }
+    QByteArray entry() const
+    {
+        QFile file(entryPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeEntry(const QByteArray& text) const
+    {
+        QDir(m_home.path()).mkpath(QStringLiteral("autostart"));
+        QFile file(entryPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    QTemporaryDir m_home;
+    QByteArray m_oldConfig;
+};
+
+TEST_F(AutostartTest, CreateQueryRemoveAValidEntry)
+{
+    const std::string program = "/home/ann lee/My \"Apps\"/100% $HOME `id` back\\slash/tarnivel";
+    EXPECT_FALSE(IsInRunKey("Tarnivel"));
+    SetRunKey("Tarnivel", program, true);
+    EXPECT_TRUE(IsInRunKey("Tarnivel"));
+    EXPECT_EQ(entry().toStdString(), autostartEntry("Tarnivel", program));
+    // Nothing of the atomic write stays behind.
+    EXPECT_EQ(QDir(m_home.filePath(QStringLiteral("autostart"))).entryList(QDir::Files),
+              QStringList{QStringLiteral("Tarnivel.desktop")});
+
+    QProcess validate;
+    validate.setProcessChannelMode(QProcess::MergedChannels);
+    validate.start(QStringLiteral("desktop-file-validate"), {entryPath()});
+    ASSERT_TRUE(validate.waitForFinished()) << "desktop-file-validate (desktop-file-utils) missing";
+    const std::string complaints = validate.readAll().trimmed().toStdString();
+    EXPECT_EQ(validate.exitCode(), 0) << complaints;
+    EXPECT_EQ(complaints, "");
+
+    SetRunKey("Tarnivel", "/usr/bin/tarnivel", true); // replaces the entry
+    EXPECT_TRUE(entry().contains("Exec=\"/usr/bin/tarnivel\"\n"));
+    SetRunKey("Tarnivel", program, false);
+    EXPECT_FALSE(QFile::exists(entryPath()));
+    EXPECT_FALSE(IsInRunKey("Tarnivel"));
+    SetRunKey("Tarnivel", program, false); // nothing to remove: silent
+    EXPECT_FALSE(IsInRunKey("Tarnivel"));
+}
+
+TEST_F(AutostartTest, AnyEntryCountsUnlessHidden)
+{
+    const std::pair<const char*, bool> rows[] = {
+        {"[Desktop Entry]\nType=Application\nName=Other\nExec=/elsewhere/other\n", true},
+        {"not a desktop entry at all", true},
+        {"", true},
+        {"[Desktop Entry]\nType=Application\nExec=tarnivel\nHidden=true\n", false}};
+    for (const auto& [text, registered] : rows) {
+        writeEntry(text);
+        EXPECT_EQ(IsInRunKey("Tarnivel"), registered) << text;
+    }
+}
+
+TEST_F(AutostartTest, AFolderThatCannotBeMadeIsSilent)
+{
+    // A file where the autostart folder should be: no entry can be written, whoever runs this.
+    QFile blocker(m_home.filePath(QStringLiteral("autostart")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SetRunKey("Tarnivel", "/usr/bin/tarnivel", true);
+    EXPECT_FALSE(IsInRunKey("Tarnivel"));
+    SetRunKey("Tarnivel", "/usr/bin/tarnivel", false);
+    EXPECT_TRUE(QFileInfo(blocker.fileName()).isFile());
+}
+
+} // namespace
+} // namespace tarnivel

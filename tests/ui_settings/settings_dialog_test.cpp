@@ -1,0 +1,309 @@
+// The settings dialog driven through its real widgets; message boxes and the colour picker
+// answer through the dialog's seams, the autostart entry lands in a temporary XDG_CONFIG_HOME.
+#include "graph/scroll_graph.h"
+#include "ui/settings/autostart.h"
+#include "ui/settings/settings_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace tarnivel {
+namespace {
+
+class SettingsDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_config.isValid());
+        m_oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+        graph.resize(40, 30);
+        graph.setMaxValue(100000);
+        graph.setBackColour(0x808080);
+        graph.DLThread().setColour(0x0000FF);
+        graph.ULThread().setColour(0x00FF00);
+        graph.setOverLapColour(0x00FFFF);
+        dialog = std::make_unique<frmSettings>(SettingsDialogDeps{
+            graph, [this] { return opacity; }, [this](std::uint8_t o) { opacity = o; },
+            [this](QWidget*, const MessageRequest& request) {
+                messages.push_back(request);
+                return QMessageBox::Ok;
+            },
+            [this](QWidget*, ColourRef current) {
+                presets.push_back(current);
+                const std::optional<ColourRef> answer = answers.front();
+                answers.pop_front();
+                return answer;
+            }});
+        QObject::connect(dialog.get(), &frmSettings::Unloaded, [this] { ++unloaded; });
+    }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", m_oldConfig); }
+
+    template <typename T = QWidget> T& find(const char* name)
+    {
+        T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return *widget;
+    }
+    void click(const char* button)
+    {
+        QTest::mouseClick(&find<QPushButton>(button), Qt::LeftButton);
+    }
+    QRgb sample(const char* line) { return find(line).palette().color(QPalette::Window).rgb(); }
+    QString transparency() { return find<QComboBox>("cmbTrans").currentText(); }
+    void chooseTransparency(const char* entry)
+    {
+        QComboBox& list = find<QComboBox>("cmbTrans");
+        list.setCurrentIndex(list.findText(QString::fromLatin1(entry)));
+    }
+
+    QTemporaryDir m_config;
+    QByteArray m_oldConfig;
+    ctlScrollGraph2 graph;
+    std::uint8_t opacity = 255;
+    std::vector<MessageRequest> messages;
+    std::deque<std::optional<ColourRef>> answers;
+    std::vector<ColourRef> presets;
+    int unloaded = 0;
+    std::unique_ptr<frmSettings> dialog;
+};
+
+TEST_F(SettingsDialogTest, LoadShowsTheLiveValuesEveryTime)
+{
+    const std::pair<std::uint8_t, const char*> rows[] = {
+        {255, "Opaque"}, {128, "50%"}, {26, "90%"}, {5, "90%"}};
+    for (const auto& [live, entry] : rows) {
+        opacity = live;
+        dialog->ShowDialog();
+        EXPECT_EQ(transparency(), entry) << int(live);
+        EXPECT_EQ(find<QLineEdit>("txtMaxValue").text(), "100000");
+        EXPECT_EQ(find<QTabWidget>("TabStrip1").currentIndex(), 0);
+        EXPECT_EQ(sample("linInColour"), 0xFFFF0000); // Colour 0x0000FF is red
+        EXPECT_EQ(sample("linOutColour"), 0xFF00FF00);
+        EXPECT_EQ(sample("linOverLap"), 0xFFFFFF00);
+        EXPECT_EQ(sample("linBackColour"), 0xFF808080);
+        EXPECT_EQ(find<QLabel>("lblDLTotal").text(), "");
+        dialog->NewTotals(1536, 6442450944.0); // beyond 32 bits
+        EXPECT_EQ(find<QLabel>("lblDLTotal").text(), "1.50 kb");
+        EXPECT_EQ(find<QLabel>("lblULTotal").text(), "6.00 Gb");
+        find<QTabWidget>("TabStrip1").setCurrentIndex(2);
+        find<QLineEdit>("txtMaxValue").setText(QStringLiteral("5"));
+        click("cmdCancel");
+        EXPECT_EQ(graph.MaxValue(), 100000.0f);
+    }
+    EXPECT_EQ(opacity, 5) << "Cancel applies nothing";
+    EXPECT_EQ(unloaded, 4);
+}
+
+TEST_F(SettingsDialogTest, OkAppliesTransparencyScaleAndAutostart)
+{
+    const QString entry = m_config.filePath(QStringLiteral("autostart/Tarnivel.desktop"));
+    dialog->ShowDialog();
+    EXPECT_FALSE(find<QCheckBox>("chkStartup").isChecked());
+    EXPECT_EQ(find<QCheckBox>("chkStartup").text(), "Start automatically when I log in");
+    chooseTransparency("30%");
+    find<QLineEdit>("txtMaxValue").setText(QStringLiteral("9999999"));
+    find<QCheckBox>("chkStartup").setChecked(true);
+    click("cmdOK");
+    EXPECT_EQ(opacity, 178);
+    EXPECT_EQ(graph.MaxValue(), 9999999.0f);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(unloaded, 1);
+    EXPECT_TRUE(messages.empty());
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains(
+        "\nExec=\"" + QFile::encodeName(QCoreApplication::applicationFilePath()) + "\"\n"));
+
+    dialog->ShowDialog();
+    EXPECT_EQ(transparency(), "30%");
+    EXPECT_EQ(find<QLineEdit>("txtMaxValue").text(), "9999999");
+    EXPECT_TRUE(find<QCheckBox>("chkStartup").isChecked());
+    find<QCheckBox>("chkStartup").setChecked(false);
+    QTest::keyClick(&find<QLineEdit>("txtMaxValue"), Qt::Key_Return); // OK is the default
+    EXPECT_FALSE(QFile::exists(entry));
+    EXPECT_EQ(unloaded, 2);
+}
+
+TEST_F(SettingsDialogTest, ARefusedScaleKeepsOpacityAndAutostartButNotScaleOrColours)
+{
+    const struct {
+        const char* text;
+        int tab;
+        const char* problem;
+    } rows[] = {{"", 0, "You did not enter a numeric value!"},
+                {"0", 1, "Please enter a value between 1 and 9999999"},
+                {"10000000", 3, "Please enter a value between 1 and 9999999"}};
+    int opened = 0;
+    for (const auto& r : rows) {
+        opacity = 255;
+        dialog->ShowDialog();
+        ++opened;
+        chooseTransparency("70%");
+        find<QCheckBox>("chkStartup").setChecked(true);
+        answers = {0x000000};
+        click("cmdInColour");
+        find<QLineEdit>("txtMaxValue").setText(QString::fromLatin1(r.text));
+        find<QTabWidget>("TabStrip1").setCurrentIndex(r.tab);
+        messages.clear();
+        click("cmdOK");
+        ASSERT_EQ(messages.size(), 1u) << r.text;
+        EXPECT_EQ(messages[0].title, "Ooops!");
+        EXPECT_EQ(messages[0].text,
+                  QStringLiteral("There was a problem with the value you chose:\n") + r.problem);
+        EXPECT_EQ(messages[0].icon, QMessageBox::Critical);
+        EXPECT_EQ(opacity, 76);
+        EXPECT_TRUE(IsInRunKey("Tarnivel"));
+        EXPECT_EQ(graph.MaxValue(), 100000.0f);
+        EXPECT_EQ(graph.DLThread().Colour(), 0x0000FF);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(unloaded, 0);
+        EXPECT_EQ(find<QTabWidget>("TabStrip1").currentIndex(), 0) << "from tab " << r.tab;
+        EXPECT_EQ(dialog->focusWidget(), &find("txtMaxValue"));
+    }
+    // Showing it while open only brings it forward: the typed text stays.
+    dialog->ShowDialog();
+    EXPECT_EQ(find<QLineEdit>("txtMaxValue").text(), "10000000");
+}
+
+TEST_F(SettingsDialogTest, PickedColoursAndTheOverlapSample)
+{
+    graph.show();
+    dialog->ShowDialog();
+    // Incoming, outgoing, a cancelled background, then OK: the overlap sample shows the or of
+    // the two, the graph's overlap colour stays.
+    answers = {0x800000, 0x000080, std::nullopt};
+    click("cmdInColour");
+    click("Command1");
+    click("Command2");
+    EXPECT_EQ(presets, (std::vector<ColourRef>{0x0000FF, 0x00FF00, 0x808080}));
+    EXPECT_EQ(sample("linInColour"), 0xFF000080);
+    EXPECT_EQ(sample("linOutColour"), 0xFF800000);
+    EXPECT_EQ(sample("linOverLap"), 0xFF800080);
+    EXPECT_EQ(sample("linBackColour"), 0xFF808080);
+    click("cmdOK");
+    EXPECT_EQ(graph.DLThread().Colour(), 0x800000);
+    EXPECT_EQ(graph.ULThread().Colour(), 0x000080);
+    EXPECT_EQ(graph.OverLapColour(), 0x00FFFF);
+    EXPECT_EQ(graph.BackColour(), 0x808080);
+
+    // The overlap and background buttons change those colours; the graph is drawn anew.
+    dialog->ShowDialog();
+    answers = {0x123456, 0x00FF00};
+    click("Command3");
+    click("Command2");
+    EXPECT_EQ(presets.back(), 0x808080);
+    EXPECT_EQ(sample("linOverLap"), 0xFF563412);
+    click("cmdOK");
+    EXPECT_EQ(graph.OverLapColour(), 0x123456);
+    EXPECT_EQ(graph.BackColour(), 0x00FF00);
+    EXPECT_EQ(graph.image().pixel(0, 0), 0xFF00FF00);
+}
+
+TEST_F(SettingsDialogTest, UnloadedOnceOnEveryWayOfClosing)
+{
+    const std::function<void()> closers[] = {
+        [this] { click("cmdOK"); }, [this] { click("cmdCancel"); },
+        [this] { QTest::keyClick(dialog.get(), Qt::Key_Escape); },
+        [this] {
+            dialog->close();
+        }};
+    int expected = 0;
+    for (const auto& closeIt : closers) {
+        dialog->ShowDialog();
+        dialog->ShowDialog(); // a second showing while open is the same loading
+        closeIt();
+        EXPECT_EQ(unloaded, ++expected);
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_FALSE(dialog->isLoaded());
+        dialog->close(); // closing a closed dialog raises nothing
+        EXPECT_EQ(unloaded, expected);
+    }
+}
+
+TEST_F(SettingsDialogTest, ScaleBoxTakesDigitsOnlySevenAtMost)
+{
+    dialog->ShowDialog();
+    QLineEdit& box = find<QLineEdit>("txtMaxValue");
+    box.clear();
+    QTest::keyClicks(&box, QStringLiteral("1a2-3 .e4"));
+    EXPECT_EQ(box.text(), "1234");
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    EXPECT_EQ(box.text(), "123");
+    QTest::keyClicks(&box, QStringLiteral("45678"));
+    EXPECT_EQ(box.text(), "1234567") << "an eighth digit";
+    box.clear();
+    for (const char* pasted : {"12x", "4242", "99999"}) {
+        QApplication::clipboard()->setText(QString::fromLatin1(pasted));
+        box.paste();
+    }
+    EXPECT_EQ(box.text(), "4242") << "digits paste, others and an eighth digit do not";
+}
+
+// The width a control needs to show its text whole (buttons and the scale box: the text itself,
+// seven digits in the box; other controls: their size hint).
+int neededWidth(const QWidget& w)
+{
+    const QFontMetrics metrics = w.fontMetrics();
+    if (const auto* button = qobject_cast<const QPushButton*>(&w))
+        return metrics.horizontalAdvance(button->text()) + 4;
+    if (qobject_cast<const QLineEdit*>(&w))
+        return metrics.horizontalAdvance(QStringLiteral("0000000")) + 4;
+    const auto* label = qobject_cast<const QLabel*>(&w);
+    return label && label->wordWrap() ? w.minimumSizeHint().width() : w.sizeHint().width();
+}
+
+// Nothing cut off or overlapping on any page, at the default font.
+TEST_F(SettingsDialogTest, EveryPageShowsItsControlsWhole)
+{
+    dialog->ShowDialog();
+    QTabWidget& tabs = find<QTabWidget>("TabStrip1");
+    const QStringList captions{"Options", "Colours", "Statistics", "About"};
+    for (int tab = 0; tab < tabs.count(); ++tab) {
+        EXPECT_EQ(tabs.tabText(tab), captions[tab]);
+        tabs.setCurrentIndex(tab);
+        QWidget* page = tabs.currentWidget();
+        dialog->NewTotals(1073741823.0, 1073741823.0); // the widest totals: "1024.00 Mb"
+        QApplication::processEvents();
+        std::vector<QWidget*> shown;
+        for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isVisible())
+                shown.push_back(w);
+        ASSERT_FALSE(shown.empty());
+        for (QWidget* w : shown) {
+            const QString name =
+                w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
+            EXPECT_TRUE(page->rect().contains(w->geometry()))
+                << name.toStdString() << " tab " << tab;
+            EXPECT_GE(w->width(), neededWidth(*w)) << name.toStdString();
+            // A line of text (the sample lines have no size hint).
+            EXPECT_GE(w->height(), std::min(w->sizeHint().height(), w->fontMetrics().height()))
+                << name.toStdString();
+            for (QWidget* other : shown)
+                EXPECT_TRUE(w == other || !w->geometry().intersects(other->geometry()))
+                    << name.toStdString() << " overlaps " << other->objectName().toStdString();
+        }
+    }
+    EXPECT_TRUE(find<QLabel>("lblVersion")
+                    .text()
+                    .contains(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$"))));
+}
+
+} // namespace
+} // namespace tarnivel

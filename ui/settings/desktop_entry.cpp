@@ -1,0 +1,88 @@
+#include "ui/settings/desktop_entry.h"
+
+namespace tarnivel {
+
+namespace {
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r';
+    };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+std::string quoteExecArgument(std::string_view argument)
+{
+    std::string quoted = "\"";
+    for (const char c : argument) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            quoted += '\\';
+        else if (c == '%')
+            quoted += '%';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string escapeStringValue(std::string_view value)
+{
+    std::string escaped;
+    for (const char c : value) {
+        switch (c) {
+        case '\\':
+            escaped += "\\\\";
+            break;
+        case '\n':
+            escaped += "\\n";
+            break;
+        case '\t':
+            escaped += "\\t";
+            break;
+        case '\r':
+            escaped += "\\r";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string autostartEntry(std::string_view name, std::string_view program)
+{
+    std::string entry = "[Desktop Entry]\nType=Application\nName=";
+    entry += escapeStringValue(name);
+    entry += "\nExec=";
+    entry += escapeStringValue(quoteExecArgument(program));
+    entry += '\n';
+    return entry;
+}
+
+bool isHiddenEntry(std::string_view text)
+{
+    bool inMainGroup = false;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = trimmed(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.starts_with('[')) {
+            inMainGroup = line == "[Desktop Entry]";
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (inMainGroup && equals != std::string_view::npos &&
+            trimmed(line.substr(0, equals)) == "Hidden")
+            return trimmed(line.substr(equals + 1)) == "true";
+    }
+    return false;
+}
+
+} // namespace tarnivel
