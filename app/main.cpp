@@ -3,12 +3,14 @@
 #include "app/platform_choice.h"
 #include "app/qsettings_backend.h"
 #include "app/quit_signals.h"
+#include "app/single_instance.h"
 #include "app/startup.h"
 #include "sampling/counter_source.h"
 #include "ui/main/main_window.h"
 #include "ui/wizard/wizard.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <chrono>
 #include <cstdlib>
@@ -34,6 +36,15 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     tarnivel::quitOnTerminationSignals(app);
 
+    // One meter per user session and display: a second start brings the first forward and ends
+    // here, before it has read or can store any setting.
+    tarnivel::SingleInstance instance(
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+        QString::fromStdString(tarnivel::instanceName(qgetenv("DISPLAY").toStdString(),
+                                                      qgetenv("WAYLAND_DISPLAY").toStdString())));
+    if (!instance.claim())
+        return 0;
+
     tarnivel::QSettingsBackend settings;
     const auto counters = tarnivel::makeSystemCounterSource();
 
@@ -51,5 +62,14 @@ int main(int argc, char* argv[])
         QObject::connect(wizard.get(), &tarnivel::frmWizard::completed, showMeter);
         wizard->show();
     }
+    QObject::connect(&instance, &tarnivel::SingleInstance::activationRequested, [&] {
+        if (meter) {
+            meter->BringForward();
+        } else if (wizard) {
+            wizard->showNormal();
+            wizard->raise();
+            wizard->activateWindow();
+        }
+    });
     return app.exec();
 }

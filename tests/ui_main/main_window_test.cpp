@@ -224,6 +224,15 @@ TEST_F(MainWindowTest, MenuFloatKeepsTheWindowInPlaceAndSendToTrayNeedsATray)
         emit w->trayIcon().activated(QSystemTrayIcon::DoubleClick);
         EXPECT_TRUE(w->isVisible());
         EXPECT_FALSE(w->trayIcon().isVisible());
+        // Another start of the program brings the meter out of the tray, or back from minimised.
+        w->SendToTray();
+        w->BringForward();
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_FALSE(w->isInTray());
+        EXPECT_FALSE(w->trayIcon().isVisible());
+        w->showMinimized();
+        w->BringForward();
+        EXPECT_FALSE(w->isMinimized());
     }
 }
 

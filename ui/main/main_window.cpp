@@ -311,6 +311,16 @@ void frmMain::RestoreFromTray()
     mbInTray = false;
 }
 
+void frmMain::BringForward()
+{
+    if (mbInTray)
+        RestoreFromTray();
+    else
+        showNormal();
+    raise();
+    activateWindow();
+}
+
 void frmMain::Form_Unload()
 {
     if (m_unloaded)

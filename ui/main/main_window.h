@@ -76,6 +76,8 @@ public:
 
     void SendToTray();
     void RestoreFromTray();
+    // Another start of the program asked for the meter: out of the tray, on top, active.
+    void BringForward();
 
     // "Settings...": the settings dialog, created at the first call and kept, loaded and shown
     // or brought forward.

@@ -1,0 +1,80 @@
+# Shared set-up of the end-to-end scripts; source it after `set -euo pipefail`.
+# It makes a scratch folder $work, ends every process listed in $pids when the script ends,
+# and on failure prints the tail of every log in $work.
+
+work=$(mktemp -d)
+pids=()
+
+e2e_cleanup() {
+    local status=$? pid log
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    if [ "$status" -ne 0 ]; then
+        for log in "$work"/*.log; do
+            [ -s "$log" ] || continue
+            echo "--- ${log##*/} (tail)"
+            grep -v '^DL: ' "$log" | tail -n 15 || true
+        done
+    fi
+    rm -rf "$work"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# Waits up to $1 seconds (tenths allowed) for the command after it to succeed.
+wait_for() {
+    local tries
+    tries=$(awk -v s="$1" 'BEGIN { print int(s * 10) }')
+    shift
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+
+# A private X server of 1024 x 768 on a free display; sets DISPLAY.
+start_xvfb() {
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    exec 3>&-
+    wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$work/display")"
+}
+
+# A home, settings and runtime folder of the test's own, away from the user's. $config is the
+# settings file; with an argument, it is written with those lines under [Settings].
+private_session() {
+    export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    unset WAYLAND_DISPLAY SESSION_MANAGER QT_SCALE_FACTOR QT_QPA_PLATFORM
+    config="$work/config/Tarnivel/Tarnivel.conf"
+    mkdir -p "${config%/*}"
+    if [ $# -gt 0 ]; then
+        printf '[Settings]\n' >"$config"
+        printf '%s\n' "$@" >>"$config"
+    fi
+}
+
+start_openbox() {
+    openbox >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 xdotool search --class Openbox || fail "openbox did not start"
+}
+
+# A tray host at the bottom right; it must own the tray before the meter asks for one.
+start_trayer() {
+    trayer --edge bottom --align right --widthtype pixel --width 100 --height 24 \
+        >"$work/trayer.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 xdotool search --classname panel || fail "trayer did not start"
+}
