@@ -2,13 +2,17 @@
 // in the real windows. A misspelt, moved or missing text fails here with its place named.
 #include "tests/support/memory_settings.h"
 #include "ui/main/main_window.h"
+#include "ui/settings/settings_dialog.h"
 #include "ui/wizard/wizard.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSystemTrayIcon>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 #include <map>
@@ -19,8 +23,8 @@ namespace {
 
 struct Text {
     const char* window;
-    const char* place; // a control's name, "name[i]" for a list entry, "caption", "menu",
-                       // "tooltip", or "message <title>"
+    const char* place; // a control's name, "name[i]" for a list entry or a tab, "label" for an
+                       // unnamed caption, "caption", "menu", "tooltip", or "message <title>"
     const char* text;
     const char* changedBecause = nullptr; // set where we deliberately show something else
 };
@@ -83,7 +87,52 @@ const Text kTexts[] = {
     {"meter", "tooltip", "Tarnivel: DL: 1.5 UL: 0.0"},
     {"meter", "menu", "Float"},
     {"meter", "menu", "Send To Tray"},
+    {"meter", "menu", "Settings..."},
     {"meter", "menu", "Exit"},
+
+    // The settings dialog.
+    {"settings", "caption", "Settings"},
+    {"settings", "TabStrip1[0]", "Options"},
+    {"settings", "TabStrip1[1]", "Colours"},
+    {"settings", "TabStrip1[2]", "Statistics"},
+    {"settings", "TabStrip1[3]", "About"},
+    {"settings", "cmdOK", "OK"},
+    {"settings", "cmdCancel", "Cancel"},
+    {"settings", "label", "Vertical Scale:"},
+    {"settings", "label", "bytes/sec"},
+    {"settings", "label", "Transparency:"},
+    {"settings", "cmbTrans[0]", "Opaque"},
+    {"settings", "cmbTrans[1]", "10%"},
+    {"settings", "cmbTrans[2]", "20%"},
+    {"settings", "cmbTrans[3]", "30%"},
+    {"settings", "cmbTrans[4]", "40%"},
+    {"settings", "cmbTrans[5]", "50%"},
+    {"settings", "cmbTrans[6]", "60%"},
+    {"settings", "cmbTrans[7]", "70%"},
+    {"settings", "cmbTrans[8]", "80%"},
+    {"settings", "cmbTrans[9]", "90%"},
+    {"settings", "chkStartup", "Start automatically when I log in",
+     "on Linux the box starts the program with the desktop session, not with Windows; the "
+     "Windows build keeps \"Start automatically when Windows starts\""},
+    {"settings", "label", "Incoming:"},
+    {"settings", "label", "Overlap:"},
+    {"settings", "label", "Outgoing:"},
+    {"settings", "label", "Background:"},
+    {"settings", "cmdInColour", "..."},
+    {"settings", "Command3", "..."},
+    {"settings", "Command1", "..."},
+    {"settings", "Command2", "..."},
+    {"settings", "label", "Downloaded:"},
+    {"settings", "label", "Uploaded:"},
+    {"settings", "lblDLTotal", "1.50 kb"},
+    {"settings", "lblULTotal", "0.00 bytes"},
+    {"settings", "lblAbout",
+     "Tarnivel is 'thank-you-ware'. If you like it, email the author to say thanks."},
+    {"settings", "lblVersion", "Version " TARNIVEL_VERSION},
+    {"settings", "message Ooops!",
+     "There was a problem with the value you chose:\nYou did not enter a numeric value!"},
+    {"settings", "message Ooops!",
+     "There was a problem with the value you chose:\nPlease enter a value between 1 and 9999999"},
 };
 
 using Shown = std::multimap<QString, QString>; // place -> text, for every state visited
@@ -94,9 +143,15 @@ void collect(QWidget& window, Shown& shown)
     shown.emplace(QStringLiteral("caption"), window.windowTitle());
     for (QWidget* control : window.findChildren<QWidget*>()) {
         const QString name = control->objectName();
-        if (name.isEmpty())
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) {
+            if (auto* label = qobject_cast<QLabel*>(control))
+                shown.emplace(QStringLiteral("label"), label->text());
             continue;
-        if (auto* list = qobject_cast<QComboBox*>(control)) {
+        }
+        if (auto* tabs = qobject_cast<QTabWidget*>(control)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                shown.emplace(QStringLiteral("%1[%2]").arg(name).arg(i), tabs->tabText(i));
+        } else if (auto* list = qobject_cast<QComboBox*>(control)) {
             for (int i = 0; i < list->count(); ++i)
                 shown.emplace(QStringLiteral("%1[%2]").arg(name).arg(i), list->itemText(i));
         } else if (const QVariant text = control->property("text");
@@ -175,9 +230,44 @@ Shown meterTexts()
     return shown;
 }
 
+// The settings dialog with totals on its Statistics page and both of its messages.
+Shown settingsTexts()
+{
+    Shown shown;
+    MemorySettings settings;
+    Counters counters;
+    frmMain meter({settings, counters, std::chrono::steady_clock::now, [] { return true; },
+                   [] {
+                   }});
+    std::vector<MessageRequest> messages;
+    frmSettings dialog({meter.graDU(),
+                        [] { return std::uint8_t{255}; },
+                        [](std::uint8_t) {},
+                        [&](QWidget*, const MessageRequest& m) {
+                            messages.push_back(m);
+                            return QMessageBox::Ok;
+                        },
+                        {}});
+    dialog.ShowDialog();
+    dialog.NewTotals(1536, 0);
+    collect(dialog, shown);
+    auto* scale = dialog.findChild<QLineEdit*>(QStringLiteral("txtMaxValue"));
+    auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    for (const char* text : {"", "0"}) {
+        scale->setText(QString::fromLatin1(text));
+        ok->click();
+    }
+    for (const MessageRequest& m : messages)
+        shown.emplace(QStringLiteral("message ") + m.title, m.text);
+    dialog.reject();
+    meter.Form_Unload();
+    return shown;
+}
+
 TEST(Texts, EveryTextStandsWhereItBelongs)
 {
-    const std::map<std::string, Shown> windows{{"wizard", wizardTexts()}, {"meter", meterTexts()}};
+    const std::map<std::string, Shown> windows{
+        {"wizard", wizardTexts()}, {"meter", meterTexts()}, {"settings", settingsTexts()}};
     for (const Text& t : kTexts) {
         const Shown& shown = windows.at(t.window);
         const QString place = QString::fromUtf8(t.place);
