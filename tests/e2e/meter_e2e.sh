@@ -12,48 +12,10 @@ set -euo pipefail
 meter_bin=$1
 scenario=$2
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local status=$?
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    if [ "$status" -ne 0 ] && [ -f "$work/meter.log" ]; then
-        echo "--- meter log (tail)"
-        grep -v "^DL" "$work/meter.log" | tail -n 20
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-    local limit=$1
-    shift
-    local tries=$((limit * 10))
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "$0")/lib.sh"
 
 # --- a private X server, settings folder and home
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+start_xvfb
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
 unset WAYLAND_DISPLAY SESSION_MANAGER
 config="$work/config/Tarnivel/Tarnivel.conf"
@@ -64,16 +26,10 @@ first_settings() {
 first_settings
 
 if [ "$scenario" != bare ]; then
-    openbox >"$work/openbox.log" 2>&1 &
-    pids+=($!)
-    wait_for 10 xdotool search --class Openbox || fail "openbox did not start"
+    start_openbox
 fi
 if [ "$scenario" = desktop ]; then
-    # The tray host must own the tray before the meter asks whether there is one.
-    trayer --edge bottom --align right --widthtype pixel --width 100 --height 24 \
-        >"$work/trayer.log" 2>&1 &
-    pids+=($!)
-    wait_for 10 xdotool search --classname panel || fail "trayer did not start"
+    start_trayer
     # A compositing manager, so that the window's opacity shows in the screen's pixels.
     xcompmgr -c >"$work/xcompmgr.log" 2>&1 &
     pids+=($!)

@@ -8,48 +8,10 @@ set -euo pipefail
 
 meter_bin=$1
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local status=$?
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    if [ "$status" -ne 0 ] && [ -f "$work/meter.log" ]; then
-        echo "--- meter log (tail)"
-        tail -n 20 "$work/meter.log"
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-    local limit=$1
-    shift
-    local tries=$((limit * 10))
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "$0")/lib.sh"
 
 # --- a private X server with a window manager, settings folder and home; no first-run wizard
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+start_xvfb
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
 unset WAYLAND_DISPLAY SESSION_MANAGER
 config="$work/config/Tarnivel/Tarnivel.conf"
@@ -58,9 +20,7 @@ mkdir -p "${config%/*}"
 # The largest scale keeps the bars low: the top of the graph shows its background.
 printf '[Settings]\nRunBefore=1\nMaxValue=9999999\nOpacity=255\n' >"$config"
 
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdotool search --class Openbox || fail "openbox did not start"
+start_openbox
 
 start_meter() {
     "$meter_bin" >>"$work/meter.log" 2>&1 &

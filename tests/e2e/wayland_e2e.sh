@@ -9,37 +9,7 @@ set -euo pipefail
 meter_bin=$1
 scenario=$2
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local status=$?
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    if [ "$status" -ne 0 ]; then
-        for log in weston meter; do
-            [ -f "$work/$log.log" ] && { echo "--- $log log (tail)"; grep -v '^DL' "$work/$log.log" | tail -n 15; }
-        done
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-wait_for() { # waits up to $1 seconds for the command after it to succeed
-    local tries=$(($1 * 10))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "$0")/lib.sh"
 
 # --- a private session: runtime folder, home, settings of a finished wizard
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work" XDG_CONFIG_HOME="$work/config"

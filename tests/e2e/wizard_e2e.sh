@@ -10,55 +10,14 @@ set -euo pipefail
 
 tarnivel_bin=$1
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local status=$?
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    if [ "$status" -ne 0 ] && [ -f "$work/tarnivel.log" ]; then
-        echo "--- program log (tail)"
-        tail -n 20 "$work/tarnivel.log"
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/lib.sh"
 
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-# Waits up to $1 seconds (in tenths) for the command after it to succeed.
-wait_for() {
-    local limit=$1
-    shift
-    local tries
-    tries=$(awk -v s="$limit" 'BEGIN { print int(s * 10) }')
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+start_xvfb
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
 unset WAYLAND_DISPLAY SESSION_MANAGER QT_SCALE_FACTOR
 config="$work/config/Tarnivel/Tarnivel.conf"
 
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdotool search --class Openbox || fail "openbox did not start"
+start_openbox
 
 start() {
     "$tarnivel_bin" >>"$work/tarnivel.log" 2>&1 &

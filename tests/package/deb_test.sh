@@ -9,33 +9,7 @@ set -euo pipefail
 build=$(realpath "$1")
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local status=$?
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    [ "$status" -eq 0 ] || tail -n 20 "$work"/*.log 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-wait_for() { # waits up to $1 seconds for the command after it to succeed
-    local tries=$(($1 * 10))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "$0")/../e2e/lib.sh"
 
 if dpkg-query -W -f='${Status}' tarnivel 2>/dev/null | grep -q 'install ok installed'; then
     fail "a tarnivel package is installed already; this test would replace and remove it"
@@ -60,11 +34,7 @@ $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >"$work/i
 [ -f /usr/share/doc/tarnivel/README.md ] || fail "no user guide after installing"
 
 # --- the installed program on its own X server, with a home where the wizard was done
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+start_xvfb
 config="$work/home/config/Tarnivel/Tarnivel.conf"
 mkdir -p "${config%/*}"
 printf '[Settings]\nRunBefore=1\n' >"$config"
