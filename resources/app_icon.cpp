@@ -5,15 +5,6 @@
 
 namespace tarnivel {
 
-namespace {
-
-constexpr std::uint32_t kLightGrey = 0xFFC0C0C0;
-constexpr std::uint32_t kDarkGrey = 0xFF808080;
-constexpr std::uint32_t kDarkGreen = 0xFF008000;
-constexpr std::uint32_t kWhite = 0xFFFFFFFF;
-
-} // namespace
-
 Picture appIconPicture(int size)
 {
     if (size < 16 || size % 16 != 0)
@@ -29,16 +20,10 @@ Picture appIconPicture(int size)
     // Screen: frame from row k to row 12k-1 across the whole width.
     const int top = k;
     const int bottom = 12 * k - 1;
-    for (int y = top; y <= bottom; ++y)
-        for (int x = 0; x < size; ++x)
-            picture.at(x, y) = kLightGrey;
+    picture.fill(0, top, size - 1, bottom, kLightGrey);
     // Shade the frame's lower and right edges so the screen reads as a box.
-    for (int y = bottom - shade + 1; y <= bottom; ++y)
-        for (int x = 0; x < size; ++x)
-            picture.at(x, y) = kDarkGrey;
-    for (int y = top; y <= bottom; ++y)
-        for (int x = size - shade; x < size; ++x)
-            picture.at(x, y) = kDarkGrey;
+    picture.fill(0, bottom - shade + 1, size - 1, bottom, kDarkGrey);
+    picture.fill(size - shade, top, size - 1, bottom, kDarkGrey);
 
     const int left = k;
     const int right = size - 1 - k;
@@ -73,8 +58,7 @@ Picture appIconPicture(int size)
     for (int y = bottom + 1; y < size; ++y) {
         const bool base = y >= size - k;
         const int half = base ? 3 * k : k;
-        for (int x = size / 2 - half; x < size / 2 + half; ++x)
-            picture.at(x, y) = base ? kDarkGrey : kLightGrey;
+        picture.fill(size / 2 - half, y, size / 2 + half - 1, y, base ? kDarkGrey : kLightGrey);
     }
     return picture;
 }

@@ -8,11 +8,6 @@ namespace tarnivel {
 
 namespace {
 
-constexpr std::uint32_t kLightGrey = 0xFFC0C0C0;
-constexpr std::uint32_t kDarkGrey = 0xFF808080;
-constexpr std::uint32_t kDarkGreen = 0xFF008000;
-constexpr std::uint32_t kWhite = 0xFFFFFFFF;
-
 // The letters of the name, seven rows high, '#' lit; each row string is the glyph's width.
 struct Glyph {
     std::array<std::string_view, 7> rows;
@@ -39,13 +34,6 @@ constexpr int nameWidth()
     return (width - kGap) * kScale;
 }
 
-void fill(Picture& picture, int left, int top, int right, int bottom, std::uint32_t colour)
-{
-    for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x)
-            picture.at(x, y) = colour;
-}
-
 } // namespace
 
 Picture logoPicture()
@@ -54,8 +42,8 @@ Picture logoPicture()
     constexpr int h = kLogoHeight;
     Picture picture(w, h, kLightGrey);
     // A two-pixel frame, shaded on its lower and right edges like the icon's screen.
-    fill(picture, 0, h - 2, w - 1, h - 1, kDarkGrey);
-    fill(picture, w - 2, 0, w - 1, h - 1, kDarkGrey);
+    picture.fill(0, h - 2, w - 1, h - 1, kDarkGrey);
+    picture.fill(w - 2, 0, w - 1, h - 1, kDarkGrey);
 
     constexpr int left = 2;
     constexpr int top = 2;
@@ -72,16 +60,16 @@ Picture logoPicture()
     constexpr int textHeight = 7 * kScale;
     constexpr int textLeft = right - 4 - textWidth;
     constexpr int textTop = (h - textHeight) / 2;
-    fill(picture, textLeft - 4, textTop - 4, right - 1, textTop + textHeight + 3, kBlack);
+    picture.fill(textLeft - 4, textTop - 4, right - 1, textTop + textHeight + 3, kBlack);
     int x0 = textLeft;
     for (const Glyph& glyph : kName) {
         const int glyphWidth = static_cast<int>(glyph.rows[0].size());
         for (int row = 0; row < 7; ++row)
             for (int col = 0; col < glyphWidth; ++col)
                 if (glyph.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] == '#')
-                    fill(picture, x0 + col * kScale, textTop + row * kScale,
-                         x0 + col * kScale + kScale - 1, textTop + row * kScale + kScale - 1,
-                         kWhite);
+                    picture.fill(x0 + col * kScale, textTop + row * kScale,
+                                 x0 + col * kScale + kScale - 1,
+                                 textTop + row * kScale + kScale - 1, kWhite);
         x0 += (glyphWidth + kGap) * kScale;
     }
 

@@ -19,6 +19,13 @@ struct Picture {
     {}
     std::uint32_t& at(int x, int y) { return pixels[index(x, y)]; }
     std::uint32_t at(int x, int y) const { return pixels[index(x, y)]; }
+    // Paints the rectangle from (left, top) to (right, bottom), both corners included.
+    void fill(int left, int top, int right, int bottom, std::uint32_t colour)
+    {
+        for (int y = top; y <= bottom; ++y)
+            for (int x = left; x <= right; ++x)
+                at(x, y) = colour;
+    }
 
 private:
     std::size_t index(int x, int y) const
@@ -30,5 +37,9 @@ private:
 
 inline constexpr std::uint32_t kTransparent = 0x00000000;
 inline constexpr std::uint32_t kBlack = 0xFF000000;
+inline constexpr std::uint32_t kWhite = 0xFFFFFFFF;
+inline constexpr std::uint32_t kLightGrey = 0xFFC0C0C0;
+inline constexpr std::uint32_t kDarkGrey = 0xFF808080;
+inline constexpr std::uint32_t kDarkGreen = 0xFF008000;
 
 } // namespace tarnivel

@@ -9,7 +9,6 @@ namespace {
 constexpr std::uint32_t kRed = 0xFFFF0000;
 constexpr std::uint32_t kDarkRed = 0xFF800000;
 constexpr std::uint32_t kGreen = 0xFF00FF00;
-constexpr std::uint32_t kDarkGreen = 0xFF008000;
 
 constexpr int kSegments = 5;
 constexpr int kSegmentRows = 2;

@@ -78,3 +78,19 @@ start_trayer() {
     pids+=($!)
     wait_for 10 xdotool search --classname panel || fail "trayer did not start"
 }
+
+geometry() { # prints "x y width height" of the meter window $window
+    xdotool getwindowgeometry --shell "$window" |
+        awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
+}
+
+# Opens the context menu on the graph of the meter window $window and presses the given keys.
+menu() {
+    read -r wx wy _ _ < <(geometry)
+    xdotool mousemove "$((wx + 40))" "$((wy + 20))"
+    sleep 0.2
+    xdotool click 3
+    sleep 0.5
+    xdotool key --delay 100 "$@"
+    sleep 0.5
+}

@@ -46,11 +46,6 @@ start_meter() {
 }
 start_meter
 
-geometry() { # prints "x y width height" of the meter window
-    xdotool getwindowgeometry --shell "$window" |
-        awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
-}
-
 # Drags with the left button from (x, y) by (dx, dy), in small steps like a hand would. A move
 # by the graph starts at the first motion, which is one pixel: the window then follows the
 # remaining (dx - 1, dy - 1). A resize by the label starts at the press.
@@ -67,17 +62,6 @@ drag() {
         sleep 0.1
     done
     xdotool mouseup 1
-    sleep 0.5
-}
-
-# Opens the context menu on the graph and presses the given keys in it.
-menu() {
-    read -r wx wy _ _ < <(geometry)
-    xdotool mousemove "$((wx + 40))" "$((wy + 20))"
-    sleep 0.2
-    xdotool click 3
-    sleep 0.5
-    xdotool key "$@"
     sleep 0.5
 }
 

@@ -31,22 +31,6 @@ start_meter() {
     sleep 1
 }
 
-geometry() { # prints "x y width height" of the meter window
-    xdotool getwindowgeometry --shell "$window" |
-        awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
-}
-
-# Opens the context menu on the graph and presses the given keys in it.
-menu() {
-    read -r wx wy _ _ < <(geometry)
-    xdotool mousemove "$((wx + 40))" "$((wy + 20))"
-    sleep 0.2
-    xdotool click 3
-    sleep 0.5
-    xdotool key --delay 100 "$@"
-    sleep 0.5
-}
-
 dialog_shown() { xdotool search --onlyvisible --name "^$1\$"; }
 
 open_settings() { # "Settings..." is the item above "Exit"; the scale box takes the focus

@@ -10,11 +10,6 @@
 namespace tarnivel {
 namespace {
 
-constexpr std::uint32_t kGrey = 0xFFC0C0C0;
-constexpr std::uint32_t kShade = 0xFF808080;
-constexpr std::uint32_t kGreen = 0xFF008000;
-constexpr std::uint32_t kWhite = 0xFFFFFFFF;
-
 TEST(Logo, ScreenWithGridTraceAndName)
 {
     const Picture logo = logoPicture();
@@ -25,9 +20,10 @@ TEST(Logo, ScreenWithGridTraceAndName)
             const std::uint32_t pixel = logo.at(x, y);
             if (x < 2 || y < 2 || x > 132 || y > 39) {
                 const bool shaded = x > 132 || y > 39;
-                ASSERT_EQ(pixel, shaded ? kShade : kGrey) << x << "," << y;
+                ASSERT_EQ(pixel, shaded ? kDarkGrey : kLightGrey) << x << "," << y;
             } else {
-                ASSERT_TRUE(pixel == kBlack || pixel == kGreen || pixel == kWhite) << x << "," << y;
+                ASSERT_TRUE(pixel == kBlack || pixel == kDarkGreen || pixel == kWhite)
+                    << x << "," << y;
             }
         }
 
@@ -43,7 +39,7 @@ TEST(Logo, ScreenWithGridTraceAndName)
                 continue;
             }
             const bool grid = (x - 2) % 3 == 2 || (y - 2) % 3 == 2;
-            ASSERT_EQ(pixel, grid ? kGreen : kBlack) << x << "," << y;
+            ASSERT_EQ(pixel, grid ? kDarkGreen : kBlack) << x << "," << y;
         }
         ASSERT_FALSE(traced.empty()) << "no trace in column " << x;
         ASSERT_EQ(traced.back() - traced.front() + 1, static_cast<int>(traced.size())) << x;
@@ -59,7 +55,7 @@ TEST(Logo, ScreenWithGridTraceAndName)
     int lit = 0;
     for (int y = 14; y < 28; ++y)
         for (int x = 60; x < 128; ++x) {
-            EXPECT_NE(logo.at(x, y), kGreen) << x << "," << y;
+            EXPECT_NE(logo.at(x, y), kDarkGreen) << x << "," << y;
             lit += logo.at(x, y) == kWhite;
         }
     EXPECT_GT(lit, 150);
