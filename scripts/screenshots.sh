@@ -95,7 +95,7 @@ wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$work/display")"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8
 unset WAYLAND_DISPLAY SESSION_MANAGER QT_QPA_PLATFORM QT_SCALE_FACTOR
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir -p "$work/config/Tarnivel"
 # A scale of about 1 MB/s, which the made-up traffic below fills to between a tenth and nine.
 printf '[Settings]\nRunBefore=1\nMaxValue=1000000\n' >"$work/config/Tarnivel/Tarnivel.conf"
