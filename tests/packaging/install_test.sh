@@ -25,6 +25,9 @@ usr/share/icons/hicolor/48x48/apps/$id.png
 usr/share/icons/hicolor/64x64/apps/$id.png
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/metainfo/$id.metainfo.xml"
+# The guide's pictures, as many as the source tree has.
+expected+=$'\n'$(cd "$(dirname "$0")/../.." &&
+    find docs/screenshots -name '*.png' -printf 'usr/share/doc/tarnivel/%p\n')
 installed=$(cd "$work" && find usr -type f | LC_ALL=C sort)
 [ "$installed" = "$(LC_ALL=C sort <<<"$expected")" ] ||
     fail "installed files differ:$(diff <(LC_ALL=C sort <<<"$expected") <(echo "$installed"))"
