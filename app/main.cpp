@@ -50,8 +50,8 @@ int main(int argc, char* argv[])
 
     std::unique_ptr<tarnivel::frmMain> meter;
     const auto showMeter = [&] {
-        meter = std::make_unique<tarnivel::frmMain>(
-            tarnivel::MainWindowDeps{settings, *counters, std::chrono::steady_clock::now, {}, {}});
+        meter = std::make_unique<tarnivel::frmMain>(tarnivel::MainWindowDeps{
+            settings, *counters, std::chrono::steady_clock::now, {}, {}, {}});
         meter->show();
     };
     std::unique_ptr<tarnivel::frmWizard> wizard;

@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool wmctrl imagemagick x11-utils openbox trayer xcompmgr iperf3 iproute2
-    fonts-dejavu-core
+    fonts-dejavu-core dbus-daemon
     dpkg-dev file desktop-file-utils appstream weston xwayland qt6-wayland
 )
 

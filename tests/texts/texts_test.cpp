@@ -209,9 +209,7 @@ Shown meterTexts()
     MemorySettings settings;
     Counters counters;
     auto now = std::chrono::steady_clock::time_point{};
-    frmMain meter({settings, counters, [&] { return now; }, [] { return true; },
-                   [] {
-                   }});
+    frmMain meter({settings, counters, [&] { return now; }, [] { return true; }, [] {}, {}});
     collect(meter, shown);
     shown.emplace(QStringLiteral("lblDisplay"), meter.lblDisplay().text());
     shown.emplace(QStringLiteral("tooltip"), meter.trayIcon().toolTip());
@@ -236,9 +234,8 @@ Shown settingsTexts()
     Shown shown;
     MemorySettings settings;
     Counters counters;
-    frmMain meter({settings, counters, std::chrono::steady_clock::now, [] { return true; },
-                   [] {
-                   }});
+    frmMain meter(
+        {settings, counters, std::chrono::steady_clock::now, [] { return true; }, [] {}, {}});
     std::vector<MessageRequest> messages;
     frmSettings dialog({meter.graDU(),
                         [] { return std::uint8_t{255}; },

@@ -36,11 +36,11 @@ protected:
 
     std::unique_ptr<frmMain> make(bool tray = true)
     {
-        return std::make_unique<frmMain>(MainWindowDeps{settings, *this, [this] { return now; },
-                                                        [tray] { return tray; },
-                                                        [this] {
-                                                            ++quits;
-                                                        }});
+        return std::make_unique<frmMain>(MainWindowDeps{
+            settings, *this, [this] { return now; }, [tray] { return tray; }, [this] { ++quits; },
+            [this] {
+                return singleClicksOnly;
+            }});
     }
     void tick(frmMain& w, std::uint64_t in, std::uint64_t out = 0, int seconds = 1)
     {
@@ -60,7 +60,8 @@ protected:
     }
 
     MemorySettings settings;
-    int quits = 0; // how often the window ended the program
+    int quits = 0;                 // how often the window ended the program
+    bool singleClicksOnly = false; // the tray knows no double click
     std::uint64_t received = 1'000'000, sent = 500'000;
     bool fail = false;
     std::chrono::steady_clock::time_point now{std::chrono::seconds(1000)};
@@ -224,6 +225,15 @@ TEST_F(MainWindowTest, MenuFloatKeepsTheWindowInPlaceAndSendToTrayNeedsATray)
         emit w->trayIcon().activated(QSystemTrayIcon::DoubleClick);
         EXPECT_TRUE(w->isVisible());
         EXPECT_FALSE(w->trayIcon().isVisible());
+        // A tray that knows no double click restores on a click; any other ignores clicks.
+        for (const bool clicksOnly : {false, true}) {
+            singleClicksOnly = clicksOnly;
+            w->SendToTray();
+            emit w->trayIcon().activated(QSystemTrayIcon::Trigger);
+            emit w->trayIcon().activated(QSystemTrayIcon::Context);
+            EXPECT_EQ(w->isInTray(), tray && !clicksOnly) << clicksOnly;
+            w->RestoreFromTray();
+        }
         // Another start of the program brings the meter out of the tray, or back from minimised.
         w->SendToTray();
         w->BringForward();

@@ -67,9 +67,7 @@ TEST(MeterSoak, ADayOfTicksKeepsTheLabelPictureAndMemory)
     MemorySettings settings;
     DayOfTraffic counters;
     auto now = std::chrono::steady_clock::time_point{};
-    frmMain w({settings, counters, [&now] { return now; }, [] { return true; },
-               [] {
-               }});
+    frmMain w({settings, counters, [&now] { return now; }, [] { return true; }, [] {}, {}});
     w.show();
     const QtMessageHandler previous = qInstallMessageHandler(countFailedTicks);
 

@@ -3,6 +3,7 @@
 #include "graph/scroll_graph.h"
 #include "resources/icons.h"
 #include "sampling/rate_format.h"
+#include "ui/main/tray_clicks.h"
 #include "ui/main/tray_levels.h"
 #include "ui/main/window_geometry.h"
 #include "ui/settings/settings_dialog.h"
@@ -83,7 +84,9 @@ frmMain::frmMain(MainWindowDeps deps, QWidget* parent)
     connect(m_graDU, &ctlScrollGraph2::MouseUp, this, &frmMain::graDU_MouseUp);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::DoubleClick)
+                // Only a double click restores; where the tray knows no double click, a click.
+                if (reason == QSystemTrayIcon::DoubleClick ||
+                    (reason == QSystemTrayIcon::Trigger && m_traySingleClicksOnly))
                     RestoreFromTray();
             });
     // Session end and termination signals quit the application without closing this window.
@@ -292,6 +295,8 @@ void frmMain::SendToTray()
 {
     if (mbInTray || !trayAvailable())
         return;
+    m_traySingleClicksOnly =
+        m_deps.traySingleClicksOnly ? m_deps.traySingleClicksOnly() : traySendsSingleClicksOnly();
     m_trayIcon->show();
     hide();
     mbInTray = true;

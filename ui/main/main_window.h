@@ -39,6 +39,10 @@ struct MainWindowDeps {
     // Ends the program once the meter has unloaded ("Exit" or any close of the window); empty
     // calls QCoreApplication::quit.
     std::function<void()> quit;
+    // Whether the tray passes on single clicks only, never a double click (the D-Bus trays of
+    // GNOME's extension and KDE Plasma); a click on the icon then restores the window. Empty
+    // asks the desktop.
+    std::function<bool()> traySingleClicksOnly;
 };
 
 // The meter window: the scrolling graph with the rate line beneath it, the sampling timer, the
@@ -125,6 +129,7 @@ private:
     bool mbFloat = true;
     std::uint8_t mbytOpacity = 255;
     bool mbInTray = false;
+    bool m_traySingleClicksOnly = false;
     // A child of this window once created. Set while the settings dialog is open; the tick
     // hands it the totals then.
     frmSettings* mfrmSettings = nullptr;
