@@ -8,6 +8,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth xdotool imagemagick x11-utils openbox trayer xcompmgr iperf3 iproute2
     fonts-dejavu-core
+    g++-mingw-w64-x86-64-posix wine wine64 googletest
 )
 
 missing=()
