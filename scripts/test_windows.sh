@@ -20,10 +20,11 @@ cleanup()
 trap cleanup EXIT
 
 echo "== windows: Wine prefix"
-# Wine's helper processes must not hold on to our output, or a pipe reading it never ends.
-wineboot --init </dev/null >/dev/null 2>&1
-# Keep the server up between test programs instead of starting it again for each.
+mkdir "$WINEPREFIX"
+# Wine's server and helper processes must not hold on to our output, or a pipe reading it never
+# ends. The server stays up between test programs instead of starting again for each.
 wineserver -p </dev/null >/dev/null 2>&1
+wineboot --init </dev/null >/dev/null 2>&1
 
 echo "== windows: cross-build (mingw-w64)"
 cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \

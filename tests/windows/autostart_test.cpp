@@ -77,9 +77,9 @@ TEST_F(RunKey, RoundTripWithBlanksQuotesAndLettersOutsideTheAnsiCodePage)
 TEST_F(RunKey, AValueOfAnyTypeOrDataCounts)
 {
     const DWORD number = 7;
-    ASSERT_EQ(
-        RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kWideName, REG_DWORD, &number, sizeof number),
-        ERROR_SUCCESS);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kWideName, REG_DWORD, &number,
+                              static_cast<DWORD>(sizeof number)),
+              ERROR_SUCCESS);
     EXPECT_TRUE(IsInRunKey(kName));
     SetRunKey(kName, L"C:\\Tarnivel.exe", false);
     EXPECT_FALSE(IsInRunKey(kName));

@@ -58,7 +58,7 @@ std::size_t sendOverLoopback(std::size_t bytes)
     sockaddr_in address = {};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    int length = sizeof address;
+    int length = static_cast<int>(sizeof address);
     auto* raw = reinterpret_cast<sockaddr*>(&address);
     if (bind(listener.get(), raw, length) != 0 || listen(listener.get(), 1) != 0 ||
         getsockname(listener.get(), raw, &length) != 0)

@@ -6,21 +6,43 @@
 
 namespace {
 
-TEST(ProgramResources, IconAtBothSizes)
+// Read through the resource functions alone: user32's icon loading waits for a desktop window,
+// which Wine without a display gives only after a long timeout.
+std::vector<unsigned char> resource(unsigned id, LPCSTR type)
 {
-    for (const int size : {16, 32}) {
-        HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size,
-                                 size, LR_DEFAULTCOLOR);
-        ASSERT_NE(icon, nullptr) << size;
-        ICONINFO info = {};
-        ASSERT_TRUE(GetIconInfo(static_cast<HICON>(icon), &info));
-        BITMAP bitmap = {};
-        GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-        EXPECT_EQ(bitmap.bmWidth, size);
-        EXPECT_EQ(bitmap.bmHeight, size);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        DestroyIcon(static_cast<HICON>(icon));
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), type);
+    if (found == nullptr)
+        return {};
+    const auto* data =
+        static_cast<const unsigned char*>(LockResource(LoadResource(nullptr, found)));
+    return {data, data + SizeofResource(nullptr, found)};
+}
+
+unsigned le(const std::vector<unsigned char>& bytes, std::size_t at, int size)
+{
+    unsigned value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | bytes.at(at + static_cast<std::size_t>(i));
+    return value;
+}
+
+TEST(ProgramResources, IconGroupHoldsBothSizesAs32BitImages)
+{
+    const auto group = resource(1, RT_GROUP_ICON);
+    ASSERT_GE(group.size(), 6u);
+    EXPECT_EQ(le(group, 2, 2), 1u); // icons
+    ASSERT_EQ(le(group, 4, 2), 2u);
+    for (unsigned i = 0; i < 2; ++i) {
+        const std::size_t entry = 6 + 14 * i; // packed GRPICONDIRENTRY
+        const unsigned size = 16u << i;
+        EXPECT_EQ(le(group, entry, 1), size);
+        EXPECT_EQ(le(group, entry + 1, 1), size);
+        EXPECT_EQ(le(group, entry + 6, 2), 32u);
+        const auto image = resource(le(group, entry + 12, 2), RT_ICON);
+        ASSERT_EQ(image.size(), le(group, entry + 8, 4)) << size;
+        EXPECT_EQ(le(image, 4, 4), size);     // BITMAPINFOHEADER width
+        EXPECT_EQ(le(image, 8, 4), 2 * size); // colour and mask rows
+        EXPECT_EQ(le(image, 14, 2), 32u);
     }
 }
 
