@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs the whole test suite:
 # the fuzzers, the tests under AddressSanitizer and UBSan, then the plain build's tests
-# (unit, widget and end-to-end under Xvfb), with the Debian package installed and removed
-# once in between. CTest's summary of the plain build ends the output.
+# (unit, widget and end-to-end under Xvfb), with the Windows leg (cross-built, run under Wine)
+# before them and the Debian package installed and removed once in between. CTest's summary of
+# the plain build ends the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -37,6 +38,8 @@ done
 
 echo "== tests: AddressSanitizer + UBSan"
 ctest --test-dir build/asan -LE e2e --output-on-failure --no-label-summary -j "$jobs"
+
+scripts/test_windows.sh
 
 echo "== package: build, install, run and remove the .deb"
 tests/package/deb_test.sh build/dev

@@ -1,5 +1,6 @@
 #include "ui/settings/settings_dialog.h"
 
+#include "app/program_path.h"
 #include "graph/scroll_graph.h"
 #include "resources/icons.h"
 #include "ui/common/link_label.h"
@@ -9,8 +10,6 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -311,9 +310,7 @@ void frmSettings::cmdOK_Click()
 {
     // Opacity and the autostart entry stay applied even when the scale is refused.
     m_deps.setOpacity(opacityForPosition(cmbTrans->currentIndex()));
-    SetRunKey(kAutostartName,
-              QFileInfo(QCoreApplication::applicationFilePath()).filesystemFilePath(),
-              chkStartup->isChecked());
+    SetRunKey(kAutostartName, runningProgramPath(), chkStartup->isChecked());
 
     const ScaleCheck scale = checkScale(txtMaxValue->text().toStdString());
     if (!scale.problem.empty()) {
