@@ -24,40 +24,7 @@ if [ -z "${TARNIVEL_SHOTS_NETNS:-}" ] && unshare --user --map-root-user --net tr
 fi
 
 mkdir -p "$out"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local status=$?
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    if [ "$status" -ne 0 ]; then
-        for log in meter wizard traffic; do
-            [ -s "$work/$log.log" ] && { echo "--- $log log (tail)"; tail -n 10 "$work/$log.log"; }
-        done
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-    local tries=$(($1 * 10))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "$0")/../tests/e2e/lib.sh"
 
 # --- the traffic's far end: a second namespace behind a virtual cable, or loopback
 in_peer=()
@@ -87,12 +54,7 @@ for p in "$port" "$((port + 1))"; do
 done
 
 # --- a private X server with openbox and a tray host; own home, settings and runtime folders
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+start_xvfb 800x600
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8
 unset WAYLAND_DISPLAY SESSION_MANAGER QT_QPA_PLATFORM QT_SCALE_FACTOR
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -100,12 +62,8 @@ mkdir -p "$work/config/Tarnivel"
 # A scale of about 1 MB/s, which the made-up traffic below fills to between a tenth and nine.
 printf '[Settings]\nRunBefore=1\nMaxValue=1000000\n' >"$work/config/Tarnivel/Tarnivel.conf"
 
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdotool search --class Openbox || fail "openbox did not start"
-trayer --edge bottom --align right --widthtype pixel --width 32 --height 24 >"$work/trayer.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdotool search --classname panel || fail "trayer did not start"
+start_openbox
+start_trayer 32
 
 # Writes the window (with the frame the window manager gave it) as a small PNG.
 shoot() { # shoot <window> <name> [ImageMagick operators]

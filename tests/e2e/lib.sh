@@ -41,10 +41,10 @@ wait_for() {
     done
 }
 
-# A private X server of 1024 x 768 on a free display; sets DISPLAY.
+# A private X server on a free display, 1024 x 768 unless given another size; sets DISPLAY.
 start_xvfb() {
     exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
     pids+=($!)
     exec 3>&-
     wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
@@ -71,9 +71,10 @@ start_openbox() {
     wait_for 10 xdotool search --class Openbox || fail "openbox did not start"
 }
 
-# A tray host at the bottom right; it must own the tray before the meter asks for one.
+# A tray host at the bottom right, 100 pixels wide unless given another width; it must own the
+# tray before the meter asks for one.
 start_trayer() {
-    trayer --edge bottom --align right --widthtype pixel --width 100 --height 24 \
+    trayer --edge bottom --align right --widthtype pixel --width "${1:-100}" --height 24 \
         >"$work/trayer.log" 2>&1 &
     pids+=($!)
     wait_for 10 xdotool search --classname panel || fail "trayer did not start"
