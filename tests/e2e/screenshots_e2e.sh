@@ -9,12 +9,7 @@ set -euo pipefail
 meter_bin=$1
 source_dir=$2
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
+source "$(dirname "$0")/lib.sh"
 
 LOAD_SECONDS=${LOAD_SECONDS:-10} "$source_dir/scripts/screenshots.sh" "$meter_bin" "$work/out" ||
     fail "the screenshot script failed"

@@ -6,12 +6,7 @@ set -euo pipefail
 
 build=$1
 id=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
+source "$(dirname "$0")/../e2e/lib.sh"
 
 cmake --install "$build" --prefix "$work/usr" >"$work/install.log"
 
