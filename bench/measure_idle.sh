@@ -10,7 +10,7 @@ exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 exec 3>&-
-trap 'kill $meter $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $meter $xvfb 2>/dev/null; wait $meter 2>/dev/null; rm -rf "$work"' EXIT
 until [ -s "$work/display" ]; do sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")" XDG_CONFIG_HOME="$work/config" HOME="$work"
 mkdir -p "$work/config/Tarnivel"
