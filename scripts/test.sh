@@ -42,7 +42,7 @@ ctest --test-dir build/asan -LE e2e --output-on-failure --no-label-summary -j "$
 scripts/test_windows.sh
 
 echo "== package: build, install, run and remove the .deb"
-tests/package/deb_test.sh build/dev
+tests/packaging/deb_test.sh build/dev
 
 echo "== tests: plain build"
 ctest --test-dir build/dev --output-on-failure --no-label-summary
