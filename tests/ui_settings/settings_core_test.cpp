@@ -14,122 +14,85 @@ TEST(Transparency, PositionsAndOpacitiesBothWays)
         EXPECT_EQ(opacityForPosition(p), opacities[p]) << p;
         EXPECT_EQ(positionForOpacity(static_cast<std::uint8_t>(opacities[p])), p);
     }
-    // Below 13 the rule gives 10, past the end of the list; positions outside it never
-    // make an opacity beyond a byte.
-    const std::pair<int, int> rows[] = {{13, 9}, {12, 9}, {5, 9}, {0, 9}, {242, 1}, {243, 0}};
-    for (const auto& [opacity, position] : rows)
+    // Halves to even at the edges; below 13 the rule gives 10, which the list lacks.
+    for (const auto& [opacity, position] : {std::pair{242, 1}, {243, 0}, {12, 9}, {0, 9}})
         EXPECT_EQ(positionForOpacity(static_cast<std::uint8_t>(opacity)), position) << opacity;
     EXPECT_EQ(opacityForPosition(-1), 255);
     EXPECT_EQ(opacityForPosition(10), 26);
 }
 
-TEST(Scale, ShownPlainAndCheckedWithTheDialogsMessages)
+TEST(Scale, ShownPlainAndChecked)
 {
-    EXPECT_EQ(scaleText(100000.0f), "100000");
     EXPECT_EQ(scaleText(10000000.0f), "10000000");
     EXPECT_EQ(scaleText(1234.5f), "1234.5");
-
+    // The dialog test covers "", "0" and "9999999" through the widgets.
     const struct {
         const char* text;
-        std::int32_t value;
+        std::int32_t value; // checked only for a number
         std::string_view problem;
-    } rows[] = {{"", 0, kNotNumeric},
-                {"abc", 0, kNotNumeric},
-                {"12a", 0, kNotNumeric},
+    } rows[] = {{"12a", 0, kNotNumeric},
                 {"inf", 0, kNotNumeric},
                 {"+-5", 0, kNotNumeric},
-                {"0", 0, kOutOfRange},
                 {"-5", -5, kOutOfRange},
-                {"10000000", 10000000, kOutOfRange},
+                {"10000000", 0, kOutOfRange},
                 {"0.4", 0, kOutOfRange},
                 {"1e-999", 0, kOutOfRange},
                 {"2147483648", 0, kTooLarge},
                 {"1e999", 0, kTooLarge},
-                {"1", 1, {}},
-                {"9999999", 9999999, {}},
                 {" 42\t", 42, {}},
-                {"+7", 7, {}},
-                {"1234.5", 1234, {}}, // halves to even
+                {"1234.5", 1234, {}},
                 {"1235.5", 1236, {}},
-                {"1e3", 1000, {}}};
+                {"1e3", 1000, {}},
+                {"1", 1, {}}};
     for (const auto& r : rows) {
         const ScaleCheck got = checkScale(r.text);
         EXPECT_EQ(got.problem, r.problem) << '"' << r.text << '"';
-        if (r.problem != kTooLarge && r.problem != kNotNumeric) {
+        if (r.problem.empty()) {
             EXPECT_EQ(got.value, r.value) << r.text;
         }
     }
-    EXPECT_EQ(problemText(kOutOfRange), "There was a problem with the value you chose:\n"
-                                        "Please enter a value between 1 and 9999999");
 }
 
 TEST(FormatBytes, UnitsAboveStrictThresholdsTwoDecimalsHalvesAwayFromZero)
 {
     const std::pair<double, const char*> rows[] = {
-        {0, "0.00 bytes"},
-        {1, "1.00 bytes"},
-        {1024, "1024.00 bytes"},
-        {1025, "1.00 kb"},
+        {0, "0.00 bytes"},       {1024, "1024.00 bytes"},           {1025, "1.00 kb"},
         {1152, "1.13 kb"}, // 1.125: the half goes up
-        {1408, "1.38 kb"}, // 1.375
-        {1536, "1.50 kb"},
-        {-1536, "1.50 kb"},
-        {1048576, "1024.00 kb"},
-        {1048577, "1.00 Mb"},
-        {1572864, "1.50 Mb"},
-        {1073741824, "1024.00 Mb"},
-        {1073741825, "1.00 Gb"},
-        {6442450944, "6.00 Gb"},            // beyond 32 bits
-        {5.0 * (1ull << 40), "5120.00 Gb"}, // no unit above Gb
-    };
+        {-1536, "1.50 kb"},      {1048576, "1024.00 kb"},           {1048577, "1.00 Mb"},
+        {1572864, "1.50 Mb"},    {1073741824, "1024.00 Mb"},        {1073741825, "1.00 Gb"},
+        {6442450944, "6.00 Gb"}, {5.0 * (1ull << 40), "5120.00 Gb"}};
     for (const auto& [bytes, text] : rows)
         EXPECT_EQ(FormatBytes(bytes), text) << bytes;
     EXPECT_EQ(FormatBytes(1536, ','), "1,50 kb");
 }
 
-// Reads the Exec line's one argument back as the desktop entry rules have it: first the string
-// escapes of the value, then the argument's quoting, then %% for a literal percent sign.
+// Reads the Exec line's one argument back as desktop entries define it: the value's string
+// escapes, then the quoted argument's backslashes, then %% for a percent sign.
 std::optional<std::string> execArgument(const std::string& entry)
 {
-    const std::size_t start = entry.find("\nExec=");
-    if (start == std::string::npos)
+    const std::size_t at = entry.find("\nExec=");
+    if (at == std::string::npos)
         return std::nullopt;
-    const std::size_t from = start + 6;
-    const std::string raw = entry.substr(from, entry.find('\n', from) - from);
-    std::string value;
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] != '\\') {
-            value += raw[i];
+    std::string value, argument;
+    for (std::size_t i = at + 6; i < entry.size() && entry[i] != '\n'; ++i) {
+        if (entry[i] != '\\') {
+            value += entry[i];
             continue;
         }
-        if (++i == raw.size())
+        const std::size_t k = std::string_view("sntr\\").find(entry[++i]);
+        if (k == std::string_view::npos)
             return std::nullopt;
-        const char* const from_to[] = {"s ", "n\n", "t\t", "r\r", "\\\\"};
-        bool known = false;
-        for (const char* pair : from_to)
-            if (raw[i] == pair[0]) {
-                value += pair[1];
-                known = true;
-            }
-        if (!known)
-            return std::nullopt;
+        value += " \n\t\r\\"[k];
     }
     if (value.size() < 2 || value.front() != '"' || value.back() != '"')
         return std::nullopt;
-    std::string argument;
     for (std::size_t i = 1; i + 1 < value.size(); ++i) {
         char c = value[i];
-        if (c == '\\') {
+        const bool escapable = std::string_view("\"`$\\").find(value[i + 1]) != std::string::npos;
+        if (c == '\\' && escapable && i + 2 < value.size())
             c = value[++i];
-            if (std::string_view("\"`$\\").find(c) == std::string_view::npos ||
-                i + 1 >= value.size())
-                return std::nullopt;
-        } else if (c == '"' || c == '`' || c == '$') {
-            return std::nullopt; // must have been escaped
-        } else if (c == '%') {
-            if (value[++i] != '%')
-                return std::nullopt; // a field code
-        }
+        else if (c == '\\' || c == '"' || c == '`' || c == '$' || (c == '%' && value[++i] != '%'))
+            return std::nullopt; // unescaped, or a field code
         argument += c;
     }
     return argument;
@@ -137,17 +100,9 @@ std::optional<std::string> execArgument(const std::string& entry)
 
 TEST(DesktopEntry, TheExecLineGivesBackAnyPath)
 {
-    const std::string paths[] = {
-        "/usr/bin/tarnivel",
-        "/home/ann lee/My \"Apps\"/100% $HOME `id` back\\slash/Tarnivel",
-        "/opt/tab\there/new\nline/%%u/\\\\/$$/tarnivel",
-    };
-    for (const std::string& path : paths) {
-        const std::string entry = autostartEntry("Tarnivel", path);
-        EXPECT_TRUE(entry.starts_with("[Desktop Entry]\nType=Application\nName=Tarnivel\n"))
-            << entry;
-        EXPECT_EQ(execArgument(entry), path) << entry;
-    }
+    for (const std::string path : {"/home/ann lee/My \"Apps\"/100% $HOME `id` back\\slash/T",
+                                   "/opt/tab\there/new\nline/%%u/\\\\/$$/tarnivel"})
+        EXPECT_EQ(execArgument(autostartEntry("Tarnivel", path)), path) << path;
     EXPECT_EQ(autostartEntry("Tarnivel", "/a b/c$"),
               "[Desktop Entry]\nType=Application\nName=Tarnivel\nExec=\"/a b/c\\\\$\"\n");
 }
