@@ -1,5 +1,6 @@
 #include "app/platform_choice.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -8,34 +9,23 @@ namespace {
 
 TEST(PlatformChoice, XcbOnlyInAWaylandSessionWithXWaylandWhenTheUserNamedNoPlatform)
 {
-    struct Row {
-        const char* waylandDisplay;
-        const char* display;
-        const char* qtQpaPlatform;
-        const char* expected;
+    // WAYLAND_DISPLAY, DISPLAY, QT_QPA_PLATFORM (null: unset) and the platform forced, if any.
+    const std::array<const char*, 4> rows[] = {
+        {"wayland-0", ":0", nullptr, "xcb"},      // GNOME, KDE, sway with XWayland
+        {"wayland-0", ":0", "", "xcb"},           // set but empty counts as unset
+        {"wayland-0", ":0", "wayland", nullptr},  // the user's choice wins
+        {"wayland-0", nullptr, nullptr, nullptr}, // no XWayland: native Wayland
+        {"wayland-0", "", nullptr, nullptr},
+        {nullptr, ":0", nullptr, nullptr}, // plain X11 session
+        {"", ":0", nullptr, nullptr},
+        {nullptr, nullptr, nullptr, nullptr}, // no display at all: Qt reports it
     };
-    // clang-format off
-    const Row rows[] = {
-        {"wayland-0", ":0",     nullptr,   "xcb"},   // GNOME, KDE, sway with XWayland
-        {"wayland-0", ":0",     "",        "xcb"},   // set but empty counts as unset
-        {"wayland-0", ":0",     "wayland", nullptr}, // the user's choice wins
-        {"wayland-0", ":0",     "xcb",     nullptr},
-        {"wayland-0", nullptr,  nullptr,   nullptr}, // no XWayland: native Wayland
-        {"wayland-0", "",       nullptr,   nullptr},
-        {nullptr,     ":0",     nullptr,   nullptr}, // plain X11 session
-        {"",          ":0",     nullptr,   nullptr},
-        {nullptr,     nullptr,  nullptr,   nullptr}, // no display at all: Qt reports it
-        {nullptr,     nullptr,  "offscreen", nullptr},
+    const auto text = [](const char* s) {
+        return std::string(s ? s : "(unset)");
     };
-    // clang-format on
-    for (const Row& row : rows) {
-        const char* got = forcedQpaPlatform(row.waylandDisplay, row.display, row.qtQpaPlatform);
-        EXPECT_EQ(std::string(got ? got : "(Qt chooses)"),
-                  std::string(row.expected ? row.expected : "(Qt chooses)"))
-            << (row.waylandDisplay ? row.waylandDisplay : "-") << ' '
-            << (row.display ? row.display : "-") << ' '
-            << (row.qtQpaPlatform ? row.qtQpaPlatform : "-");
-    }
+    for (const auto& [wayland, display, platform, expected] : rows)
+        EXPECT_EQ(text(forcedQpaPlatform(wayland, display, platform)), text(expected))
+            << text(wayland) << ' ' << text(display) << ' ' << text(platform);
 }
 
 } // namespace

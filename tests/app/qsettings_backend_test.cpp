@@ -35,8 +35,8 @@ TEST(QSettingsBackend, JunkReadsAsDefaultsAndWrittenSettingsLoadInANewRun)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(kJunk, sizeof kJunk - 1) + QByteArray(300, '\0'));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write(QByteArray(kJunk, sizeof kJunk - 1) + QByteArray(300, '\0')) > 0);
     file.close();
     const std::string note = "0\nInjected=1\r\\n"; // line breaks in a value must not add keys
     {
@@ -79,10 +79,9 @@ TEST(QSettingsBackend, FullDiskIsSilentAndLeavesTheUsersFileIntact)
     ASSERT_TRUE(before.startsWith("[Settings]\n") && before.contains("\nMaxValue=1.234568E+07\n"))
         << before.constData();
 
-    rlimit saved{};
+    rlimit saved{}, limit{};
     getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = 1024;
+    limit = {1024, saved.rlim_max};
     const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &limit);
     {
@@ -119,8 +118,7 @@ TEST(QSettingsBackend, KilledWhileStoringLeavesOneWholeGeneration)
         ASSERT_TRUE(writer.waitForReadyRead(30000)) << "kill " << kill;
         QThread::usleep(random() % 3000); // the writer goes on storing meanwhile
         writer.kill();
-        writer.waitForFinished();
-        ASSERT_EQ(writer.exitStatus(), QProcess::CrashExit) << "kill " << kill;
+        ASSERT_TRUE(writer.waitForFinished() && writer.exitStatus() == QProcess::CrashExit);
         // A lock file cut short by the kill names no process, and QSettings then waits 30 s
         // before it takes it as stale: not this test's subject. Count them.
         const QString lock = path + QStringLiteral(".lock");

@@ -14,15 +14,18 @@
 #include <QWindow>
 
 #include <gtest/gtest.h>
-#include <map>
-#include <sstream>
+#include <regex>
 #include <stdexcept>
 
 namespace tarnivel {
 namespace {
 
-// The fixture is the window's counter table, clock, tray and end of the program; the settings
-// store is the shared one in memory.
+using namespace std::string_literals;
+
+// The keys the meter stores as it unloads, in order; the size follows only for a normal window.
+const std::string kStored = "MaxValue DLColour ULColour BackColour OverlapColour Float Opacity ";
+
+// The fixture is the window's counter table, clock, tray and end of the program.
 class MainWindowTest : public ::testing::Test, public CounterSource {
 protected:
     bool readTable(std::vector<InterfaceCounters>& rows) override
@@ -34,8 +37,11 @@ protected:
     }
     unsigned counterBits() const override { return 64; }
 
-    std::unique_ptr<frmMain> make(bool tray = true)
+    // A window over a fresh store that holds `stored`.
+    std::unique_ptr<frmMain> make(decltype(MemorySettings::values) stored = {}, bool tray = true)
     {
+        settings = {};
+        settings.values = std::move(stored);
         return std::make_unique<frmMain>(MainWindowDeps{
             settings, *this, [this] { return now; }, [tray] { return tray; }, [this] { ++quits; },
             [this] {
@@ -49,15 +55,8 @@ protected:
         now += std::chrono::seconds(seconds);
         w.Timer1_Timer();
     }
-    // The keys written so far, in order, each followed by a space; "flush" marks a flush.
-    std::string writes() const
-    {
-        std::istringstream log(settings.log);
-        std::string entry, keys;
-        while (log >> entry)
-            keys += entry.substr(0, entry.find('=')) + " ";
-        return keys;
-    }
+    // The keys written so far, in order; "flush" marks a flush.
+    std::string writes() const { return std::regex_replace(settings.log, std::regex("=\\S*"), ""); }
 
     MemorySettings settings;
     int quits = 0;                 // how often the window ended the program
@@ -69,79 +68,63 @@ protected:
 
 TEST_F(MainWindowTest, LoadAppliesTheStoredValues)
 {
-    settings.values = {{"MaxValue", "50000"}, {"DLColour", "16711680"},   {"ULColour", "255"},
-                       {"BackColour", "0"},   {"OverlapColour", "65280"}, {"Width", "7500"},
-                       {"Height", "100"},     {"Opacity", "128"}};
-    const auto w = make();
+    const auto w = make({{"MaxValue", "50000"},
+                         {"DLColour", "16711680"},
+                         {"ULColour", "255"},
+                         {"BackColour", "0"},
+                         {"OverlapColour", "65280"},
+                         {"Width", "7500"},
+                         {"Height", "100"}});
     const ctlScrollGraph2& g = w->graDU();
     EXPECT_EQ(g.MaxValue(), 50000.0f);
     EXPECT_EQ((std::array{g.DLThread().Colour(), g.ULThread().Colour(), g.BackColour(),
                           g.OverLapColour()}),
               (std::array{16711680, 255, 0, 65280}));
     EXPECT_EQ(w->size(), QSize(466, 27));
-    EXPECT_NEAR(w->windowOpacity(), 128.0 / 255.0, 0.01);
     EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "on top by default";
     EXPECT_LE(QFontMetrics(w->lblDisplay().font()).height(), 10);
 }
 
-TEST_F(MainWindowTest, UnloadsOnceInOrderAndStoresTheSizeOnlyWhenNormal)
-{
-    // Float is on top only for "1", and anything else is written back as "0".
-    const std::pair<Qt::WindowState, std::string> rows[] = {
-        {Qt::WindowMaximized, "yes"}, {Qt::WindowMinimized, "1"}, {Qt::WindowNoState, "0"}};
-    for (const auto& [state, stored] : rows) {
-        settings = {};
-        settings.values = {{"Float", stored}};
-        const auto w = make();
-        EXPECT_EQ(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint), stored == "1");
-        w->resize(200, 100);
-        w->setWindowState(state);
-        w->close();
-        QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection);
-        const std::string size = state == Qt::WindowNoState ? "Width Height " : "";
-        EXPECT_EQ(writes(), "MaxValue DLColour ULColour BackColour OverlapColour Float Opacity " +
-                                size + "flush ")
-            << state;
-        EXPECT_EQ(settings.values["Float"], stored == "1" ? "1" : "0");
-    }
-    EXPECT_EQ(settings.values["Width"] + " " + settings.values["Height"], "3000 1500"); // twips
-}
-
 // A window hidden in the tray is still loaded and keeps the program alive; every close of the
 // meter (window manager, Alt+F4, "Exit") stores the settings once and ends the program once. A
-// quit of the application (session end, termination signal) stores them too, in the tray as well.
+// quit of the application (session end, signal) stores them too, in the tray as well. The size
+// is stored only for a normal window; Float is on top only for "1" and written back as "0" else.
 TEST_F(MainWindowTest, EveryCloseStoresOnceAndEndsTheProgram)
 {
     const struct {
         const char* way;
         std::function<void(frmMain&)> act;
+        Qt::WindowState state;
+        const char* storedFloat;
         int quits; // by the window; an application quit needs none
     } rows[] = {
-        {"close", [](frmMain& w) { w.close(); }, 1},
-        {"Exit", [](frmMain& w) { w.buildPopupMenu()->actions().back()->trigger(); }, 1},
-        {"quit in the tray", [](frmMain& w) { w.SendToTray(); }, 0},
+        {"close", [](frmMain& w) { w.close(); }, Qt::WindowMaximized, "yes", 1},
+        {"Exit", [](frmMain& w) { w.buildPopupMenu()->actions().back()->trigger(); },
+         Qt::WindowMinimized, "1", 1},
+        {"quit in the tray", [](frmMain& w) { w.SendToTray(); }, Qt::WindowNoState, "0", 0},
     };
     for (const auto& r : rows) {
-        settings = {};
         quits = 0;
-        const auto w = make();
+        const auto w = make({{"Float", r.storedFloat}});
+        EXPECT_EQ(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint), r.storedFloat == "1"s);
         w->show();
         w->SendToTray();
         QApplication::processEvents();
         EXPECT_EQ(quits, 0) << "the tray closes nothing";
         w->RestoreFromTray();
+        w->resize(200, 100);
+        w->setWindowState(r.state);
         r.act(*w);
         QApplication::processEvents();
         EXPECT_EQ(quits, r.quits) << r.way;
         QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection);
-        EXPECT_FALSE(w->isVisible()) << r.way;
-        EXPECT_FALSE(w->trayIcon().isVisible()) << r.way;
-        EXPECT_FALSE(w->Timer1().isActive()) << r.way;
-        EXPECT_EQ(writes(),
-                  "MaxValue DLColour ULColour BackColour OverlapColour Float Opacity Width "
-                  "Height flush ")
+        EXPECT_FALSE(w->isVisible() || w->trayIcon().isVisible() || w->Timer1().isActive())
             << r.way;
+        const bool normal = r.state == Qt::WindowNoState;
+        EXPECT_EQ(writes(), kStored + (normal ? "Width Height " : "") + "flush") << r.way;
+        EXPECT_EQ(settings.values["Float"], r.storedFloat == "1"s ? "1" : "0");
     }
+    EXPECT_EQ(settings.values["Width"] + " " + settings.values["Height"], "3000 1500"); // twips
 }
 
 TEST_F(MainWindowTest, ResizeKeepsTheLimitsLayoutAndShape)
@@ -180,7 +163,6 @@ TEST_F(MainWindowTest, TickShowsRatesAndTrayPictureAndSurvivesFailures)
     for (const auto& r : rows) {
         tick(*w, r.in, r.out, r.seconds);
         EXPECT_EQ(w->lblDisplay().text(), r.label);
-        EXPECT_EQ(w->trayIcon().toolTip(), QString("Tarnivel: ") + r.label);
         EXPECT_EQ(w->trayPictureKey(), r.picture);
         EXPECT_EQ(w->graDU().DLThread().GetLatestValue(), static_cast<float>(r.in / r.seconds));
         EXPECT_EQ(w->graDU().ULThread().GetLatestValue(), static_cast<float>(r.out / r.seconds));
@@ -200,7 +182,7 @@ TEST_F(MainWindowTest, TickShowsRatesAndTrayPictureAndSurvivesFailures)
 TEST_F(MainWindowTest, MenuFloatKeepsTheWindowInPlaceAndSendToTrayNeedsATray)
 {
     for (const bool tray : {false, true}) {
-        const auto w = make(tray);
+        const auto w = make({}, tray);
         w->show();
         w->move(120, 140);
         const QRect geometry = w->geometry();
@@ -223,8 +205,7 @@ TEST_F(MainWindowTest, MenuFloatKeepsTheWindowInPlaceAndSendToTrayNeedsATray)
         EXPECT_EQ(w->isVisible(), !tray);
         EXPECT_EQ(w->trayIcon().isVisible(), tray);
         emit w->trayIcon().activated(QSystemTrayIcon::DoubleClick);
-        EXPECT_TRUE(w->isVisible());
-        EXPECT_FALSE(w->trayIcon().isVisible());
+        EXPECT_TRUE(w->isVisible() && !w->trayIcon().isVisible());
         // A tray that knows no double click restores on a click; any other ignores clicks.
         for (const bool clicksOnly : {false, true}) {
             singleClicksOnly = clicksOnly;
@@ -237,9 +218,7 @@ TEST_F(MainWindowTest, MenuFloatKeepsTheWindowInPlaceAndSendToTrayNeedsATray)
         // Another start of the program brings the meter out of the tray, or back from minimised.
         w->SendToTray();
         w->BringForward();
-        EXPECT_TRUE(w->isVisible());
-        EXPECT_FALSE(w->isInTray());
-        EXPECT_FALSE(w->trayIcon().isVisible());
+        EXPECT_TRUE(w->isVisible() && !w->isInTray() && !w->trayIcon().isVisible());
         w->showMinimized();
         w->BringForward();
         EXPECT_FALSE(w->isMinimized());
@@ -283,8 +262,6 @@ TEST_F(MainWindowTest, TooltipFollowsTheLabelAndUnchangedTextIsNotHandedOverAgai
     tick(*w, 0);
     tick(*w, 0);
     EXPECT_EQ(w->trayIcon().toolTip().constData(), handed.constData());
-    tick(*w, 1536);
-    EXPECT_EQ(w->trayIcon().toolTip(), "Tarnivel: DL: 1.5 UL: 0.0");
 }
 
 TEST_F(MainWindowTest, RightPressOnTheLabelResizesAndRightReleaseOnTheGraphOpensTheMenu)
@@ -317,19 +294,14 @@ TEST_F(MainWindowTest, RightPressOnTheLabelResizesAndRightReleaseOnTheGraphOpens
     EXPECT_TRUE(menu.isEmpty()) << "the menu opens on the release";
     QTest::mouseRelease(&w->graDU(), Qt::RightButton, {}, {40, 20});
     EXPECT_EQ(menu.size(), 5) << "one menu with its five items";
-    EXPECT_EQ(menu.value(0), "Float");
     EXPECT_EQ(w->size(), before + QSize(30, 20));
 }
 
 TEST_F(MainWindowTest, StoredOpacityReachesTheWindow)
 {
     for (const int opacity : {0, 128, 255}) {
-        settings = {};
-        settings.values = {{"Opacity", std::to_string(opacity)}};
-        const auto w = make();
+        const auto w = make({{"Opacity", std::to_string(opacity)}});
         w->show();
-        EXPECT_EQ(w->Opacity(), opacity);
-        EXPECT_EQ(w->windowOpacity(), opacity / 255.0);
         EXPECT_EQ(w->windowHandle()->opacity(), opacity / 255.0);
     }
 }
@@ -355,8 +327,6 @@ TEST_F(MainWindowTest, SettingsGetsTheTotalsOnlyWhileOpenAndExitClosesIt)
     EXPECT_EQ(totals(), " ");
     received = 6442450944; // 64-bit sums: no wrap at 4 GiB
     tick(w, 0, 1024);
-    EXPECT_EQ(totals(), "6.00 Gb 489.28 kb");
-    tick(w, 1536);
     EXPECT_EQ(totals(), "6.00 Gb 489.28 kb");
     dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
     tick(w, 1ull << 30);

@@ -1,5 +1,6 @@
 #include "ui/settings/autostart.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -23,13 +24,11 @@ struct RawValue {
 RawValue readValue(const wchar_t* name)
 {
     RawValue value;
-    DWORD size = 0;
+    std::vector<wchar_t> data(4096, L'\0');
+    auto size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
     if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, name, RRF_RT_ANY | RRF_NOEXPAND, &value.type,
-                     nullptr, &size) != ERROR_SUCCESS)
+                     data.data(), &size) != ERROR_SUCCESS)
         return {};
-    std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');
-    RegGetValueW(HKEY_CURRENT_USER, kRunKey, name, RRF_RT_ANY | RRF_NOEXPAND, &value.type,
-                 data.data(), &size);
     value.text.assign(data.data(), size / sizeof(wchar_t));
     if (!value.text.empty() && value.text.back() == L'\0')
         value.text.pop_back();
@@ -42,58 +41,47 @@ protected:
     void TearDown() override { RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kWideName); }
 };
 
+// Each step, then what the registry holds; IsInRunKey tells whether it holds a value of any
+// type and data.
 TEST_F(RunKey, RoundTripWithBlanksQuotesAndLettersOutsideTheAnsiCodePage)
 {
-    // Each step, then whether the value is there and what the registry holds.
     const std::filesystem::path program =
         L"C:\\Program Files\\T\u00e4rnivel \u03a9's\\Tarnivel.exe";
     const std::filesystem::path moved = L"D:\\\u65b0\u3057\u3044\\Tarnivel.exe";
-    struct Step {
-        const char* what;
-        const std::filesystem::path* sProgram;
-        bool bAdd;
-        RawValue expected;
+    const auto set = [](const std::filesystem::path& path, bool add) {
+        return [&path, add] {
+            SetRunKey(kName, path, add);
+        };
     };
-    const Step steps[] = {
-        {"delete when there is none", &program, false, {}},
-        {"write",
-         &program,
-         true,
-         {REG_SZ, L"\"C:\\Program Files\\T\u00e4rnivel \u03a9's\\Tarnivel.exe\""}},
-        {"write again from a moved folder",
-         &moved,
-         true,
-         {REG_SZ, L"\"D:\\\u65b0\u3057\u3044\\Tarnivel.exe\""}},
-        {"delete", &program, false, {}},
-        {"delete again", &program, false, {}},
-    };
-    for (const Step& step : steps) {
-        SetRunKey(kName, *step.sProgram, step.bAdd);
-        EXPECT_EQ(IsInRunKey(kName), step.expected.type != REG_NONE) << step.what;
-        EXPECT_TRUE(readValue(kWideName) == step.expected) << step.what;
-    }
-}
-
-TEST_F(RunKey, AValueOfAnyTypeOrDataCounts)
-{
     const DWORD number = 7;
-    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kWideName, REG_DWORD, &number,
-                              static_cast<DWORD>(sizeof number)),
-              ERROR_SUCCESS);
-    EXPECT_TRUE(IsInRunKey(kName));
-    SetRunKey(kName, L"C:\\Tarnivel.exe", false);
-    EXPECT_FALSE(IsInRunKey(kName));
+    const auto setNumber = [&number] {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kWideName, REG_DWORD, &number, sizeof number);
+    };
+    const std::pair<std::function<void()>, RawValue> steps[] = {
+        {set(program, false), {}}, // delete when there is none
+        {set(program, true),
+         {REG_SZ, L"\"C:\\Program Files\\T\u00e4rnivel \u03a9's\\Tarnivel.exe\""}},
+        {set(moved, true), {REG_SZ, L"\"D:\\\u65b0\u3057\u3044\\Tarnivel.exe\""}},
+        {set(program, false), {}},
+        {set(program, false), {}}, // delete again, silently
+        {setNumber, {REG_DWORD, L"\x07"}},
+        {set(program, false), {}},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i].first();
+        EXPECT_EQ(IsInRunKey(kName), steps[i].second.type != REG_NONE) << "step " << i;
+        EXPECT_TRUE(readValue(kWideName) == steps[i].second) << "step " << i;
+    }
 }
 
 TEST_F(RunKey, NamesAreUtf8AndBadTextIsIgnored)
 {
     const char* utf8 = "T\xc3\xa4rnivel autostart test";
-    const wchar_t* wide = L"T\u00e4rnivel autostart test";
     SetRunKey(utf8, L"C:\\Tarnivel.exe", true);
     EXPECT_TRUE(IsInRunKey(utf8));
-    EXPECT_EQ(readValue(wide).type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(readValue(L"T\u00e4rnivel autostart test").type, static_cast<DWORD>(REG_SZ));
     SetRunKey(utf8, L"C:\\Tarnivel.exe", false);
-    EXPECT_EQ(readValue(wide).type, static_cast<DWORD>(REG_NONE));
+    EXPECT_FALSE(IsInRunKey(utf8));
 
     const char* broken = "Tarnivel \xff";
     SetRunKey(broken, L"C:\\Tarnivel.exe", true);

@@ -10,6 +10,7 @@
 #include <ws2tcpip.h>
 // clang-format on
 
+#include <array>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <thread>
@@ -18,72 +19,58 @@
 namespace tarnivel {
 namespace {
 
-struct Sums {
-    double in = 0;
-    double out = 0;
-};
+using Sums = std::array<double, 2>; // received, sent
 
 Sums sums(CounterSource& source)
 {
     std::vector<InterfaceCounters> rows;
     EXPECT_TRUE(source.readTable(rows));
-    Sums total;
+    Sums total{};
     for (const InterfaceCounters& row : rows) {
-        total.in += static_cast<double>(row.received);
-        total.out += static_cast<double>(row.sent);
+        total[0] += static_cast<double>(row.received);
+        total[1] += static_cast<double>(row.sent);
     }
     return total;
 }
 
-class Socket {
-public:
-    explicit Socket(SOCKET socket) : m_socket(socket) {}
-    Socket(const Socket&) = delete;
-    Socket& operator=(const Socket&) = delete;
-    ~Socket()
-    {
-        if (m_socket != INVALID_SOCKET)
-            closesocket(m_socket);
-    }
-    SOCKET get() const { return m_socket; }
-
-private:
-    SOCKET m_socket;
+struct Socket {
+    SOCKET s;
+    ~Socket() { closesocket(s); } // INVALID_SOCKET just fails
 };
 
 // Sends `bytes` bytes from one TCP socket to another over 127.0.0.1; returns the bytes received.
 std::size_t sendOverLoopback(std::size_t bytes)
 {
-    Socket listener(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+    Socket listener{socket(AF_INET, SOCK_STREAM, IPPROTO_TCP)};
     sockaddr_in address = {};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     int length = static_cast<int>(sizeof address);
     auto* raw = reinterpret_cast<sockaddr*>(&address);
-    if (bind(listener.get(), raw, length) != 0 || listen(listener.get(), 1) != 0 ||
-        getsockname(listener.get(), raw, &length) != 0)
+    if (bind(listener.s, raw, length) != 0 || listen(listener.s, 1) != 0 ||
+        getsockname(listener.s, raw, &length) != 0)
         return 0;
-    Socket sender(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
-    if (connect(sender.get(), raw, length) != 0)
+    Socket sender{socket(AF_INET, SOCK_STREAM, IPPROTO_TCP)};
+    if (connect(sender.s, raw, length) != 0)
         return 0;
-    Socket receiver(accept(listener.get(), nullptr, nullptr));
+    Socket receiver{accept(listener.s, nullptr, nullptr)};
 
     std::size_t received = 0;
     std::thread reading([&] {
         std::vector<char> buffer(65536);
         int got = 0;
-        while ((got = recv(receiver.get(), buffer.data(), static_cast<int>(buffer.size()), 0)) > 0)
+        while ((got = recv(receiver.s, buffer.data(), static_cast<int>(buffer.size()), 0)) > 0)
             received += static_cast<std::size_t>(got);
     });
     const std::vector<char> chunk(65536, 'x');
     for (std::size_t sent = 0; sent < bytes;) {
-        const int part = static_cast<int>(std::min(chunk.size(), bytes - sent));
-        const int put = send(sender.get(), chunk.data(), part, 0);
+        const int put =
+            send(sender.s, chunk.data(), static_cast<int>(std::min(chunk.size(), bytes - sent)), 0);
         if (put <= 0)
             break;
         sent += static_cast<std::size_t>(put);
     }
-    shutdown(sender.get(), SD_SEND);
+    shutdown(sender.s, SD_SEND);
     reading.join();
     return received;
 }
@@ -114,15 +101,12 @@ protected:
 TEST_F(HostCounters, SumsEqualTheHostsReadAtTheSameMoment)
 {
     EXPECT_EQ(m_windows->counterBits(), 64u);
-    const Sums before = sums(*m_host);
-    const Sums windows = sums(*m_windows);
-    const Sums after = sums(*m_host);
-    EXPECT_GT(windows.in, 0);
-    EXPECT_GT(windows.out, 0);
-    EXPECT_LE(before.in, windows.in);
-    EXPECT_LE(windows.in, after.in);
-    EXPECT_LE(before.out, windows.out);
-    EXPECT_LE(windows.out, after.out);
+    const Sums before = sums(*m_host), windows = sums(*m_windows), after = sums(*m_host);
+    for (const std::size_t i : {0u, 1u}) {
+        EXPECT_GT(windows[i], 0) << i;
+        EXPECT_LE(before[i], windows[i]) << i;
+        EXPECT_LE(windows[i], after[i]) << i;
+    }
 }
 
 TEST_F(HostCounters, GrowBothWaysByALoopbackTransfer)
@@ -131,26 +115,21 @@ TEST_F(HostCounters, GrowBothWaysByALoopbackTransfer)
     // Windows growth lies between the two host growths, and the tight one holds the transfer.
     constexpr std::size_t kBytes = 4 << 20;
     TrafficCounterReader reader(*m_windows);
-    double inDelta = 0;
-    double outDelta = 0;
-    double inTotal = 0;
-    double outTotal = 0;
+    Sums delta{}, total{};
     const Sums outerBefore = sums(*m_host);
-    ASSERT_TRUE(reader.ReadTrafficCounters(inDelta, outDelta, inTotal, outTotal));
+    ASSERT_TRUE(reader.ReadTrafficCounters(delta[0], delta[1], total[0], total[1]));
     const Sums innerBefore = sums(*m_host);
     ASSERT_EQ(sendOverLoopback(kBytes), kBytes);
     const Sums innerAfter = sums(*m_host);
-    ASSERT_TRUE(reader.ReadTrafficCounters(inDelta, outDelta, inTotal, outTotal));
+    ASSERT_TRUE(reader.ReadTrafficCounters(delta[0], delta[1], total[0], total[1]));
     const Sums outerAfter = sums(*m_host);
-
-    EXPECT_GE(innerAfter.in - innerBefore.in, kBytes);
-    EXPECT_GE(innerAfter.out - innerBefore.out, kBytes);
-    EXPECT_LE(innerAfter.in - innerBefore.in, inDelta);
-    EXPECT_LE(inDelta, outerAfter.in - outerBefore.in);
-    EXPECT_LE(innerAfter.out - innerBefore.out, outDelta);
-    EXPECT_LE(outDelta, outerAfter.out - outerBefore.out);
-    EXPECT_LE(innerAfter.in, inTotal);
-    EXPECT_LE(inTotal, outerAfter.in);
+    for (const std::size_t i : {0u, 1u}) {
+        EXPECT_GE(innerAfter[i] - innerBefore[i], kBytes) << i;
+        EXPECT_LE(innerAfter[i] - innerBefore[i], delta[i]) << i;
+        EXPECT_LE(delta[i], outerAfter[i] - outerBefore[i]) << i;
+        EXPECT_LE(innerAfter[i], total[i]) << i;
+        EXPECT_LE(total[i], outerAfter[i]) << i;
+    }
 }
 
 } // namespace
