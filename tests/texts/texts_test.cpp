@@ -121,21 +121,22 @@ void collect(QWidget& window, Shown& shown)
 {
     shown.emplace(QStringLiteral("caption"), window.windowTitle());
     for (QWidget* control : window.findChildren<QWidget*>()) {
-        const QString name = control->objectName();
-        auto* tabs = qobject_cast<QTabWidget*>(control);
-        auto* list = qobject_cast<QComboBox*>(control);
-        if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) {
-            if (auto* label = qobject_cast<QLabel*>(control))
-                shown.emplace(QStringLiteral("label"), label->text());
-        } else if (tabs || list) {
-            QStringList entries;
-            for (int i = 0; i < (tabs ? tabs->count() : list->count()); ++i)
-                entries << (tabs ? tabs->tabText(i) : list->itemText(i));
+        QString name = control->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+            name = QStringLiteral("label"); // an unnamed caption
+        QStringList entries;
+        if (auto* tabs = qobject_cast<QTabWidget*>(control))
+            for (int i = 0; i < tabs->count(); ++i)
+                entries << tabs->tabText(i);
+        else if (auto* list = qobject_cast<QComboBox*>(control))
+            for (int i = 0; i < list->count(); ++i)
+                entries << list->itemText(i);
+        else if (const QVariant text = control->property("text");
+                 text.typeId() == QMetaType::QString &&
+                 (name != "label" || qobject_cast<QLabel*>(control)))
+            entries << text.toString();
+        if (!entries.isEmpty())
             shown.emplace(name, entries.join(QLatin1Char('|')));
-        } else if (const QVariant text = control->property("text");
-                   text.typeId() == QMetaType::QString) {
-            shown.emplace(name, text.toString());
-        }
     }
 }
 
@@ -159,9 +160,8 @@ struct Counters final : CounterSource {
 };
 
 // Every page and every message: no agreement, then each page, then each refusal of page 3.
-Shown wizardTexts()
+void wizardTexts(Shown& shown)
 {
-    Shown shown;
     MemorySettings settings;
     frmWizard wizard({settings, recordInto(shown), [] {
                       }});
@@ -176,13 +176,11 @@ Shown wizardTexts()
         list->setCurrentIndex(index);
         wizard.cmdNext_Click();
     }
-    return shown;
 }
 
 // The meter before and after a tick with traffic, its tray tooltip and its menu.
-Shown meterTexts()
+void meterTexts(Shown& shown)
 {
-    Shown shown;
     MemorySettings settings;
     Counters counters;
     auto now = std::chrono::steady_clock::time_point{};
@@ -199,13 +197,11 @@ Shown meterTexts()
     for (const QAction* item : menu->actions())
         shown.emplace(QStringLiteral("menu"), item->text());
     meter.Form_Unload();
-    return shown;
 }
 
 // The settings dialog with totals on its Statistics page and both of its messages.
-Shown settingsTexts()
+void settingsTexts(Shown& shown)
 {
-    Shown shown;
     ctlScrollGraph2 graph;
     frmSettings dialog(
         {graph, [] { return std::uint8_t{255}; }, [](std::uint8_t) {}, recordInto(shown), {}});
@@ -217,13 +213,14 @@ Shown settingsTexts()
         dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     }
     dialog.reject();
-    return shown;
 }
 
 TEST(Texts, EveryTextStandsWhereItBelongs)
 {
-    const std::map<std::string, Shown> windows{
-        {"wizard", wizardTexts()}, {"meter", meterTexts()}, {"settings", settingsTexts()}};
+    std::map<std::string, Shown> windows;
+    wizardTexts(windows["wizard"]);
+    meterTexts(windows["meter"]);
+    settingsTexts(windows["settings"]);
     for (const Text& t : kTexts) {
         const auto [first, last] = windows.at(t.window).equal_range(QString::fromUtf8(t.place));
         QStringList there;

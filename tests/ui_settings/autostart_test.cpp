@@ -25,6 +25,11 @@ protected:
     {
         return m_home.filePath(QString::fromLatin1(name));
     }
+    std::string entry() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "";
+    }
 
     QTemporaryDir m_home;
     QByteArray m_oldConfig = qgetenv("XDG_CONFIG_HOME");
@@ -36,9 +41,7 @@ TEST_F(AutostartTest, CreateQueryRemoveAValidEntry)
     EXPECT_FALSE(IsInRunKey("Tarnivel"));
     SetRunKey("Tarnivel", program, true);
     EXPECT_TRUE(IsInRunKey("Tarnivel"));
-    QFile file(path());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), autostartEntry("Tarnivel", program));
+    EXPECT_EQ(entry(), autostartEntry("Tarnivel", program));
     // Nothing of the atomic write stays behind.
     EXPECT_EQ(QDir(path("autostart")).entryList(QDir::Files),
               QStringList{QStringLiteral("Tarnivel.desktop")});
@@ -51,9 +54,7 @@ TEST_F(AutostartTest, CreateQueryRemoveAValidEntry)
     EXPECT_EQ(validate.readAll().trimmed().toStdString(), "");
 
     SetRunKey("Tarnivel", "/usr/bin/tarnivel", true); // rewrites the entry
-    file.close();
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("\nExec=\"/usr/bin/tarnivel\"\n"));
+    EXPECT_EQ(entry(), autostartEntry("Tarnivel", "/usr/bin/tarnivel"));
     SetRunKey("Tarnivel", program, false);
     EXPECT_FALSE(QFile::exists(path()));
     SetRunKey("Tarnivel", program, false); // nothing to remove: silent
@@ -69,8 +70,7 @@ TEST_F(AutostartTest, AnyEntryCountsUnlessHidden)
         {"[Desktop Entry]\nType=Application\nExec=tarnivel\nHidden=true\n", false}};
     for (const auto& [text, registered] : rows) {
         QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) >= 0);
         file.close();
         EXPECT_EQ(IsInRunKey("Tarnivel"), registered) << text;
     }
