@@ -51,18 +51,49 @@ start_xvfb() {
     export DISPLAY=":$(cat "$work/display")"
 }
 
-# A home, settings and runtime folder of the test's own, away from the user's. $config is the
-# settings file; with an argument, it is written with those lines under [Settings].
+# A home, settings and runtime folder of the test's own. $config is the settings file; with
+# arguments, it is written with those lines under [Settings].
 private_session() {
     export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
     mkdir -p -m 700 "$XDG_RUNTIME_DIR"
     unset WAYLAND_DISPLAY SESSION_MANAGER QT_SCALE_FACTOR QT_QPA_PLATFORM
     config="$work/config/Tarnivel/Tarnivel.conf"
     mkdir -p "${config%/*}"
-    if [ $# -gt 0 ]; then
-        printf '[Settings]\n' >"$config"
-        printf '%s\n' "$@" >>"$config"
-    fi
+    [ $# -eq 0 ] || printf '%s\n' '[Settings]' "$@" >"$config"
+}
+
+# Starts $tarnivel in the background, every tick logging its label to $work/tarnivel.log; its
+# process id in $program.
+start() {
+    QT_LOGGING_RULES="tarnivel.tick.debug=true" QT_MESSAGE_PATTERN='%{message}' \
+        "$tarnivel" >"$work/tarnivel.log" 2>&1 &
+    program=$!
+    pids+=("$program")
+}
+
+# The first window on screen with exactly this title (a regular expression).
+window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n 1; }
+
+# Waits up to 15 s for such a window; its id in $window.
+wait_window() {
+    wait_for 15 window_named "$1" || fail "no window '$1'"
+    window=$(window_named "$1")
+}
+
+# The program ends within $1 seconds, with status 0; $2 says after what.
+ends_within() {
+    wait_for "$1" bash -c "! kill -0 $program" || fail "the program still runs $1 s after $2"
+    wait "$program" || fail "the program exited with an error after $2"
+}
+
+setting() { sed -n "s/^$1=//p" "$config"; }
+
+# Every key the meter stores is in $config; $1 says after what.
+all_stored() {
+    local key
+    for key in RunBefore MaxValue DLColour ULColour BackColour OverlapColour Float Opacity Width Height; do
+        grep -q "^$key=" "$config" || fail "$key was not stored after $1"
+    done
 }
 
 start_openbox() {
@@ -94,4 +125,9 @@ menu() {
     sleep 0.5
     xdotool key --delay 100 "$@"
     sleep 0.5
+}
+
+pixel() { # prints "r g b" of the screen pixel at (x, y)
+    import -window root -crop "1x1+$1+$2" txt:- |
+        awk -F'[(,)]' 'NR == 2 {print int($3 / 257), int($4 / 257), int($5 / 257)}'
 }
