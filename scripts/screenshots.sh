@@ -96,13 +96,6 @@ shoot_windows() { # shoot_windows <name> <window>...
     echo "  $name.png $((right - left))x$((bottom - top))"
 }
 
-geometry() { # prints "x y width height" of a window, its frame not counted
-    xdotool getwindowgeometry --shell "$1" |
-        awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
-}
-
-window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n 1; }
-
 # --- the meter, and traffic that changes every three seconds: mostly downloads, now and then
 # an upload larger than the download. The same made-up pattern on every run.
 "$meter_bin" >"$work/meter.log" 2>&1 &

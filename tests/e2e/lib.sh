@@ -111,8 +111,8 @@ start_trayer() {
     wait_for 10 xdotool search --classname panel || fail "trayer did not start"
 }
 
-geometry() { # prints "x y width height" of the meter window $window
-    xdotool getwindowgeometry --shell "$window" |
+geometry() { # prints "x y width height" of window $1 (default: the meter window $window)
+    xdotool getwindowgeometry --shell "${1:-$window}" |
         awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
 }
 
