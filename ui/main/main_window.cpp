@@ -3,6 +3,7 @@
 #include "graph/scroll_graph.h"
 #include "resources/icons.h"
 #include "sampling/rate_format.h"
+#include "ui/common/qt_text.h"
 #include "ui/main/tray_clicks.h"
 #include "ui/main/tray_levels.h"
 #include "ui/main/window_geometry.h"
@@ -13,7 +14,6 @@
 #include <QCursor>
 #include <QFont>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRegion>
@@ -46,12 +46,6 @@ QFont labelFont()
     font.setPixelSize(8);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
-}
-
-char localeDecimalPoint()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point.front().unicode() < 0x80 ? point.front().toLatin1() : '.';
 }
 
 } // namespace

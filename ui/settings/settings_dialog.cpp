@@ -5,6 +5,7 @@
 #include "resources/icons.h"
 #include "ui/common/link_label.h"
 #include "ui/common/links.h"
+#include "ui/common/qt_text.h"
 #include "ui/settings/autostart.h"
 
 #include <QCheckBox>
@@ -14,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTabWidget>
@@ -33,11 +33,6 @@ constexpr int kPageWidth = 281; // the tab strip
 constexpr int kPageHeight = 333;
 constexpr int kRowSpacing = 12; // between the rows of the Options page
 constexpr int kColourRowHeight = 24;
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor toQColor(ColourRef colour)
 {
@@ -75,23 +70,11 @@ QLabel* rightCaption(const QString& text)
     return label;
 }
 
-template <typename Widget> Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 void paint(QWidget* sample, ColourRef colour)
 {
     QPalette colours = sample->palette();
     colours.setColor(QPalette::Window, toQColor(colour));
     sample->setPalette(colours);
-}
-
-char localeDecimalPoint()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point.front().unicode() < 0x80 ? point.front().toLatin1() : '.';
 }
 
 } // namespace
@@ -141,7 +124,7 @@ QWidget* frmSettings::buildOptionsPage()
     txtMaxValue->setFixedWidth(kFieldWidth);
     cmbTrans = named(new QComboBox, "cmbTrans");
     for (const std::string_view entry : kTransparencyEntries)
-        cmbTrans->addItem(qs(entry));
+        cmbTrans->addItem(fromView(entry));
     cmbTrans->setFixedWidth(kFieldWidth);
     chkStartup = named(new QCheckBox(QStringLiteral(TARNIVEL_AUTOSTART_CAPTION)), "chkStartup");
 
@@ -336,7 +319,7 @@ void frmSettings::cmdOK_Click()
 
 void frmSettings::showProblem(std::string_view problem)
 {
-    m_deps.showMessage(this, {qs(kProblemTitle), QString::fromStdString(problemText(problem)),
+    m_deps.showMessage(this, {fromView(kProblemTitle), QString::fromStdString(problemText(problem)),
                               QMessageBox::Critical, QMessageBox::Ok});
     // The scale box can take the focus only on its own page.
     ShowTab(1);

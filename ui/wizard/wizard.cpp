@@ -3,6 +3,7 @@
 #include "resources/icons.h"
 #include "ui/common/link_label.h"
 #include "ui/common/links.h"
+#include "ui/common/qt_text.h"
 #include "ui/wizard/wizard_core.h"
 
 #include <QCloseEvent>
@@ -63,24 +64,12 @@ void shrinkToFit(QLabel* label)
     }
 }
 
-template <typename Widget, typename... Args> Widget* named(const char* name, Args&&... args)
-{
-    auto* widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QLabel* wrappedLabel(const char* name, QWidget* parent)
 {
-    auto* label = named<QLabel>(name, parent);
+    auto* label = named(new QLabel(parent), name);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -97,7 +86,7 @@ frmWizard::frmWizard(WizardDeps deps, QWidget* parent)
 
     // The three pages, one over the other; ShowPage shows one of them.
     for (std::size_t i = 0; i < m_fra.size(); ++i) {
-        QFrame* frame = named<QFrame>(("fra" + std::to_string(i + 1)).c_str(), this);
+        QFrame* frame = named(new QFrame(this), ("fra" + std::to_string(i + 1)).c_str());
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
         place(frame, 60, 60, 4695, 3555);
         m_fra[i] = frame;
@@ -108,9 +97,9 @@ frmWizard::frmWizard(WizardDeps deps, QWidget* parent)
 
     m_lblWelcome = wrappedLabel("lblWelcome", fra1);
     place(m_lblWelcome, 120, 180, 4455, 2655);
-    m_optAgree[0] = named<QRadioButton>("optAgree0", QStringLiteral("I agree"), fra1);
+    m_optAgree[0] = named(new QRadioButton(QStringLiteral("I agree"), fra1), "optAgree0");
     place(m_optAgree[0], 120, 2940, 2055, 195);
-    m_optAgree[1] = named<QRadioButton>("optAgree1", QStringLiteral("I do not agree"), fra1);
+    m_optAgree[1] = named(new QRadioButton(QStringLiteral("I do not agree"), fra1), "optAgree1");
     place(m_optAgree[1], 120, 3180, 2055, 195);
     m_optAgree[1]->setChecked(true);
 
@@ -118,35 +107,35 @@ frmWizard::frmWizard(WizardDeps deps, QWidget* parent)
     m_lblThankYouWare->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     place(m_lblThankYouWare, 240, 300, 4215, 555);
     const Link contact = contactLink();
-    m_hyperLink3 = named<LinkLabel>("HyperLink3", contact.text, contact.target, fra2);
+    m_hyperLink3 = named(new LinkLabel(contact.text, contact.target, fra2), "HyperLink3");
     m_hyperLink3->setAlignment(Qt::AlignCenter);
     place(m_hyperLink3, 1500, 1080, 1665, 195);
 
     m_lblBlah = wrappedLabel("lblBlah", fra3);
     place(m_lblBlah, 120, 240, 4455, 1335);
-    m_label2 = named<QLabel>("Label2", QStringLiteral("Connection Type:"), fra3);
+    m_label2 = named(new QLabel(QStringLiteral("Connection Type:"), fra3), "Label2");
     m_label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(m_label2, 840, 2040, 1335, 255);
-    m_cmdConnectionType = named<QComboBox>("cmdConnectionType", fra3);
+    m_cmdConnectionType = named(new QComboBox(fra3), "cmdConnectionType");
     place(m_cmdConnectionType, 2280, 1980, 2235, 315);
-    m_txtOther = named<QLineEdit>("txtOther", fra3);
+    m_txtOther = named(new QLineEdit(fra3), "txtOther");
     m_txtOther->setMaxLength(wizard::kOtherMaxLength);
     m_txtOther->installEventFilter(this);
     place(m_txtOther, 2280, 2400, 1215, 285);
     m_txtOther->hide();
-    m_lblOther = named<QLabel>("lblOther", QStringLiteral("bytes/sec"), fra3);
+    m_lblOther = named(new QLabel(QStringLiteral("bytes/sec"), fra3), "lblOther");
     place(m_lblOther, 3600, 2445, 795, 255);
     m_lblOther->hide();
 
-    m_picture1 = named<QLabel>("Picture1", this);
+    m_picture1 = named(new QLabel(this), "Picture1");
     m_picture1->setPixmap(logoPixmap());
     place(m_picture1, 60, 3660, 1995, 675);
-    m_cmdBack = named<QPushButton>("cmdBack", QStringLiteral("<< Back"), this);
+    m_cmdBack = named(new QPushButton(QStringLiteral("<< Back"), this), "cmdBack");
     place(m_cmdBack, 2520, 3780, 1035, 495);
-    m_cmdNext = named<QPushButton>("cmdNext", this);
+    m_cmdNext = named(new QPushButton(this), "cmdNext");
     place(m_cmdNext, 3660, 3780, 1035, 495);
     const Link home = homePageLink();
-    m_hyperLink2 = named<LinkLabel>("HyperLink2", home.text, home.target, this);
+    m_hyperLink2 = named(new LinkLabel(home.text, home.target, this), "HyperLink2");
     place(m_hyperLink2, 195, 4440, 1740, 195);
 
     // Keyboard order; the links and labels take no focus.
