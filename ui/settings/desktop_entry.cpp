@@ -1,22 +1,8 @@
 #include "ui/settings/desktop_entry.h"
 
+#include "app/text.h"
+
 namespace tarnivel {
-
-namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto blank = [](char c) {
-        return c == ' ' || c == '\t' || c == '\r';
-    };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
 
 std::string quoteExecArgument(std::string_view argument)
 {

@@ -1,6 +1,7 @@
 #include "ui/settings/settings_logic.h"
 
 #include "app/rounding.h"
+#include "app/text.h"
 #include "sampling/rate_format.h"
 
 #include <algorithm>
@@ -36,13 +37,7 @@ std::string scaleText(float maxValue)
 
 ScaleCheck checkScale(std::string_view text)
 {
-    const auto blank = [](char c) {
-        return c == ' ' || c == '\t';
-    };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
+    text = trimmed(text);
     if (text.size() > 1 && text.front() == '+' && text[1] != '-')
         text.remove_prefix(1);
     // from_chars would also take "inf" and "nan": a number starts with a digit or the point.
