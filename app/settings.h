@@ -56,6 +56,11 @@ std::string ReadSetting(SettingsBackend& backend, std::string_view app, std::str
                         std::string_view key, std::string_view defaultText);
 void WriteSetting(SettingsBackend& backend, std::string_view app, std::string_view section,
                   std::string_view key, std::string_view text);
+// The vertical scales, in bytes per second, that the user may choose in the wizard and the
+// settings dialog.
+inline constexpr std::int32_t kMinScale = 1;
+inline constexpr std::int32_t kMaxScale = 9999999;
+
 // The wizard's scale, in bytes per second, stored as a whole number.
 void SaveMaxValue(SettingsBackend& backend, std::int32_t lValue);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/settings.h"
 #include "graph/colour.h"
 
 #include <array>
@@ -31,8 +32,6 @@ struct ScaleCheck {
     std::string_view problem;
 };
 
-inline constexpr std::int32_t kMinScale = 1;
-inline constexpr std::int32_t kMaxScale = 9999999;
 inline constexpr std::string_view kNotNumeric = "You did not enter a numeric value!";
 inline constexpr std::string_view kOutOfRange = "Please enter a value between 1 and 9999999";
 inline constexpr std::string_view kTooLarge =

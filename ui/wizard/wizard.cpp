@@ -253,8 +253,8 @@ void frmWizard::cmdNext_Click()
     case wizard::NextStep::SpecifyOtherRate:
         message({kProduct,
                  QStringLiteral("Please specify a connection speed between ") +
-                     QString::number(wizard::kMinRate) + QStringLiteral(" and ") +
-                     QString::number(wizard::kMaxRate) +
+                     QString::number(kMinScale) + QStringLiteral(" and ") +
+                     QString::number(kMaxScale) +
                      QStringLiteral(", in the box marked 'bytes/second'"),
                  QMessageBox::Warning, QMessageBox::Ok});
         m_txtOther->setFocus();

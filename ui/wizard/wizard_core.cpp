@@ -7,7 +7,7 @@ namespace tarnivel::wizard {
 std::optional<std::int32_t> typedRate(std::string_view text)
 {
     const auto rate = toWholeNumber(text);
-    if (!rate || *rate < kMinRate || *rate > kMaxRate)
+    if (!rate || *rate < kMinScale || *rate > kMaxScale)
         return std::nullopt;
     return rate;
 }

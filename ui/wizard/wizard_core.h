@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/settings.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -32,13 +34,11 @@ inline constexpr std::array<ConnectionType, 12> kConnectionTypes{{
 inline constexpr int kDontKnowIndex = 0;
 inline constexpr int kOtherIndex = 11;
 inline constexpr std::int32_t kDontKnowRate = 7200; // the 56k modem's rate without the 10 %
-inline constexpr std::int32_t kMinRate = 1;
-inline constexpr std::int32_t kMaxRate = 9999999;
 inline constexpr int kOtherMaxLength = 7;
 inline constexpr int kPageCount = 3;
 
-// The rate typed into the "Other" box, made whole (halves to even), when it lies from kMinRate
-// to kMaxRate; nothing for an empty, non-numeric or out-of-range text.
+// The rate typed into the "Other" box, made whole (halves to even), when it lies from kMinScale
+// to kMaxScale; nothing for an empty, non-numeric or out-of-range text.
 std::optional<std::int32_t> typedRate(std::string_view text);
 
 // Whether page 3's input will do: any entry from "Don't know" to "T3", or "Other" (or no
