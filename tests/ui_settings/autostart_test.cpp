@@ -1,11 +1,11 @@
 // The session start on Linux, in a temporary XDG_CONFIG_HOME.
+#include "tests/support/config_home.h"
 #include "ui/settings/autostart.h"
 #include "ui/settings/desktop_entry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,12 +14,7 @@ namespace {
 
 class AutostartTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_home.isValid());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.path()));
-    }
-    void TearDown() override { qputenv("XDG_CONFIG_HOME", m_oldConfig); }
+    void SetUp() override { ASSERT_TRUE(m_home.isValid()); }
 
     QString path(const char* name = "autostart/Tarnivel.desktop") const
     {
@@ -31,8 +26,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "";
     }
 
-    QTemporaryDir m_home;
-    QByteArray m_oldConfig = qgetenv("XDG_CONFIG_HOME");
+    ConfigHome m_home;
 };
 
 TEST_F(AutostartTest, CreateQueryRemoveAValidEntry)

@@ -1,6 +1,7 @@
 // The settings dialog driven through its real widgets; message boxes and the colour picker
 // answer through the dialog's seams, the autostart entry lands in a temporary XDG_CONFIG_HOME.
 #include "graph/scroll_graph.h"
+#include "tests/support/config_home.h"
 #include "tests/support/layout_check.h"
 #include "ui/settings/autostart.h"
 #include "ui/settings/settings_dialog.h"
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <deque>
@@ -29,7 +29,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_config.isValid());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
         graph.resize(40, 30);
         graph.setMaxValue(100000);
         graph.setBackColour(0x808080);
@@ -50,7 +49,6 @@ protected:
             }});
         QObject::connect(dialog.get(), &frmSettings::Unloaded, [this] { ++unloaded; });
     }
-    void TearDown() override { qputenv("XDG_CONFIG_HOME", m_oldConfig); }
 
     template <typename T = QWidget> T& find(const char* name)
     {
@@ -66,8 +64,7 @@ protected:
     QTabWidget& tabs() { return find<QTabWidget>("TabStrip1"); }
     void choose(const char* entry) { transparency().setCurrentText(QString::fromLatin1(entry)); }
 
-    QTemporaryDir m_config;
-    QByteArray m_oldConfig = qgetenv("XDG_CONFIG_HOME");
+    ConfigHome m_config;
     ctlScrollGraph2 graph;
     std::uint8_t opacity = 255;
     std::vector<MessageRequest> messages;
