@@ -4,6 +4,7 @@
 #include "ui/settings/settings_dialog.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
@@ -247,7 +248,8 @@ TEST_F(MainWindowTest, TooltipFollowsTheLabelAndUnchangedTextIsNotHandedOverAgai
     EXPECT_EQ(w->trayIcon().toolTip().constData(), handed.constData());
 }
 
-TEST_F(MainWindowTest, RightPressOnTheLabelResizesAndRightReleaseOnTheGraphOpensTheMenu)
+TEST_F(MainWindowTest,
+       RightPressOnTheLabelResizesWhileRightReleaseOnTheGraphOrTheKeyboardOpenTheMenu)
 {
     const auto w = make();
     w->show();
@@ -277,6 +279,16 @@ TEST_F(MainWindowTest, RightPressOnTheLabelResizesAndRightReleaseOnTheGraphOpens
     QTest::mouseRelease(&w->graDU(), Qt::RightButton, {}, {40, 20});
     EXPECT_EQ(menu, 5) << "one menu with its five items";
     EXPECT_EQ(w->size(), before + QSize(30, 20));
+
+    // From the keyboard: the Menu key (a context-menu event) and Shift+F10.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {10, 10},
+                              w->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(w.get(), &menuKey);
+    EXPECT_EQ(menu, 10);
+    QTest::keyClick(w.get(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(menu, 15);
+    QTest::keyClick(w.get(), Qt::Key_F10);
+    EXPECT_EQ(menu, 15);
 }
 
 TEST_F(MainWindowTest, StoredOpacityReachesTheWindow)

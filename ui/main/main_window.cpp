@@ -11,8 +11,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
+#include <QContextMenuEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -232,10 +233,31 @@ std::unique_ptr<QMenu> frmMain::buildPopupMenu()
     return menu;
 }
 
-void frmMain::ShowPopupMenu()
+void frmMain::ShowPopupMenu(const QPoint& at)
 {
     const std::unique_ptr<QMenu> menu = buildPopupMenu();
-    menu->exec(QCursor::pos());
+    menu->exec(at);
+}
+
+void frmMain::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The mouse opens the menu on the right button's release over the graph; this event only
+    // stands for the keyboard's Menu key, which asks for the menu at the window.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    ShowPopupMenu(event->globalPos());
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    // Shift+F10, the other keyboard way to a context menu, where the platform does not turn it
+    // into a context-menu event itself.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)
+        ShowPopupMenu(m_graDU->mapToGlobal(m_graDU->rect().center()));
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void frmMain::ShowSettings()

@@ -5,6 +5,7 @@
 #include "sampling/rate_sampler.h"
 #include "sampling/traffic_counter_reader.h"
 
+#include <QCursor>
 #include <QHash>
 #include <QIcon>
 #include <QLoggingCategory>
@@ -73,9 +74,9 @@ public:
     // One sampling tick; the timer calls it every second. Never throws.
     void Timer1_Timer();
 
-    // The context menu at the cursor, and the menu itself, built for one showing and owned by
-    // the caller alone (no QObject parent).
-    void ShowPopupMenu();
+    // The context menu at a place on the screen (the cursor's by default), and the menu itself,
+    // built for one showing and owned by the caller alone (no QObject parent).
+    void ShowPopupMenu(const QPoint& at = QCursor::pos());
     std::unique_ptr<QMenu> buildPopupMenu();
 
     void SendToTray();
@@ -95,6 +96,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
