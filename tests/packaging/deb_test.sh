@@ -26,7 +26,7 @@ done <"$work/paths" >"$work/folders-before" || true
 
 apt() { $sudo env DEBIAN_FRONTEND=noninteractive apt-get "$@" -y -qq >"$work/apt-$1.log" 2>&1; }
 apt install "$deb" || fail "apt-get install failed"
-[ -f /usr/share/doc/tarnivel/README.md ] || fail "no user guide after installing"
+[ -f /usr/share/doc/tarnivel/README.html ] || fail "no user guide after installing"
 
 start_xvfb
 private_session RunBefore=1
