@@ -45,7 +45,8 @@ void SetRunKey(std::string_view sValueName, const std::filesystem::path& sProgra
         QFile::remove(path);
         return;
     }
-    if (!QDir().mkpath(QFileInfo(path).path()))
+    // Without a program file to name, an entry would start nothing: keep what is there.
+    if (sProgram.empty() || !QDir().mkpath(QFileInfo(path).path()))
         return;
     // Written beside the entry and renamed over it: a failure leaves the old entry or none.
     QSaveFile file(path);
