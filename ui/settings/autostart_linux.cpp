@@ -33,7 +33,7 @@ bool IsInRunKey(std::string_view sValueName)
     // An entry we may not read is still there for the session.
     if (!file.open(QIODevice::ReadOnly))
         return true;
-    return !isHiddenEntry(file.readAll().toStdString());
+    return !isSwitchedOffEntry(file.readAll().toStdString());
 }
 
 void SetRunKey(std::string_view sValueName, const std::filesystem::path& sProgram, bool bAdd)
