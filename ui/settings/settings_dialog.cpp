@@ -162,7 +162,6 @@ QWidget* frmSettings::buildColoursPage()
     int row = 0;
     for (const auto& r : rows) {
         auto* button = named(new QPushButton(QStringLiteral("...")), r.button);
-        button->setAutoDefault(false);
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
         const int which = r.which;
         connect(button, &QPushButton::clicked, this, [this, which] { PickColour(which); });
