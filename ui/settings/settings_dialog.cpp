@@ -208,7 +208,11 @@ QWidget* frmSettings::buildAboutPage()
                                         "email the author to say thanks.")),
               "lblAbout");
     lblAbout->setWordWrap(true);
-    auto* lblVersion = named(new QLabel(QStringLiteral("Version " TARNIVEL_VERSION)), "lblVersion");
+    auto* lblVersion = named(new QLabel(QStringLiteral("Version %1.%2.%3")
+                                            .arg(TARNIVEL_VERSION_MAJOR)
+                                            .arg(TARNIVEL_VERSION_MINOR)
+                                            .arg(TARNIVEL_VERSION_PATCH)),
+                             "lblVersion");
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setPointSizeF(8.25);
