@@ -1,6 +1,7 @@
 #include "app/qsettings_backend.h"
 
 #include <QFileDevice>
+#include <QLockFile>
 
 namespace tarnivel {
 
@@ -133,6 +134,17 @@ void QSettingsBackend::setValue(std::string_view /*app*/, std::string_view secti
 
 void QSettingsBackend::flush()
 {
+    // A store killed between creating its lock file and writing its owner into it leaves a lock
+    // that names nobody, which QSettings would wait half a minute for before it takes it as
+    // stale: at Exit or at logout, where the session may not wait that long. Nobody holds such a
+    // lock (a live owner keeps it locked and writes its name at once): it goes first.
+    if (m_settings->format() != QSettings::NativeFormat) {
+        QLockFile lock(m_settings->fileName() + QStringLiteral(".lock"));
+        qint64 pid = 0;
+        QString host, app;
+        if (!lock.getLockInfo(&pid, &host, &app))
+            lock.removeStaleLockFile();
+    }
     // Files are replaced whole (QSaveFile) or not at all; a failure is not reported and the
     // run goes on with the values it has.
     m_settings->sync();

@@ -118,7 +118,7 @@ close)
         alt-f4) xdotool windowactivate --sync "$window" key alt+F4 ;;
         *) kill -s "${way#SIG}" "$program" ;;
         esac
-        ends_within 1 "$way"
+        ends_within 5 "$way"
         stored "$way"
     done
     ;;

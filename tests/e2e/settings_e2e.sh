@@ -40,7 +40,8 @@ xdotool type --delay 50 "#0000ff"
 xdotool key Return
 wait_for 5 gone "Select Color" || fail "the colour picker stayed open"
 sleep 0.3
-press_ok    # 178 of 255: that share of 0xffffffff
+xdotool key Tab # on from the "..." button, where Return would open the picker again
+press_ok        # 178 of 255: that share of 0xffffffff
 sleep 2.2   # a tick or two: the newest columns are drawn after the change
 read -r wx wy ww _ < <(geometry)
 for x in $((wx + ww - 2)) $((wx + 2)); do

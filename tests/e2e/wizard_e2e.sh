@@ -26,19 +26,19 @@ next() { click_at 278 268; }
 
 wizard_opens
 wmctrl -c 'Welcome...'
-ends_within 1 "closing the wizard"
+ends_within 5 "closing the wizard"
 nothing_stored "closing the wizard"
 
 wizard_opens
 next
 wait_for 5 window_named ':o\(' || fail "no message when Next is pressed without agreeing"
 xdotool windowactivate --sync "$(window_named ':o\(')" key n
-ends_within 1 "answering No"
+ends_within 5 "answering No"
 nothing_stored "answering No"
 
 wizard_opens
 kill -TERM "$program"
-ends_within 1 "SIGTERM in the wizard"
+ends_within 5 "SIGTERM in the wizard"
 nothing_stored "SIGTERM in the wizard"
 
 # --- agree, choose "T1" (two above "Other", the last entry) and finish
@@ -55,7 +55,7 @@ wait_window Form1
 [ "$(setting RunBefore) $(setting MaxValue)" = "1 211200" ] || fail "after Finish: $(cat "$config")"
 sleep 1.5
 wmctrl -c Form1
-ends_within 1 "wmctrl -c on the meter"
+ends_within 5 "wmctrl -c on the meter"
 all_stored "wmctrl -c on the meter"
 [ "$(setting MaxValue)" = 211200 ] || fail "the meter stored MaxValue '$(setting MaxValue)'"
 
@@ -65,5 +65,5 @@ wait_window Form1
 ! window_named 'Welcome\.\.\.' >/dev/null || fail "the wizard opened again"
 sleep 1
 xdotool windowactivate --sync "$window" key alt+F4
-ends_within 1 "Alt+F4 on the meter"
+ends_within 5 "Alt+F4 on the meter"
 echo "PASS: wizard and program life"

@@ -49,9 +49,12 @@ TEST_F(AutostartTest, CreateQueryRemoveAValidEntry)
 
     SetRunKey("Tarnivel", "/usr/bin/tarnivel", true); // rewrites the entry
     EXPECT_EQ(entry(), autostartEntry("Tarnivel", "/usr/bin/tarnivel"));
+    SetRunKey("Tarnivel", "", true); // no program file to name: the entry stays as it is
+    EXPECT_EQ(entry(), autostartEntry("Tarnivel", "/usr/bin/tarnivel"));
     SetRunKey("Tarnivel", program, false);
     EXPECT_FALSE(QFile::exists(path()));
     SetRunKey("Tarnivel", program, false); // nothing to remove: silent
+    SetRunKey("Tarnivel", "", true);       // and none is written
     EXPECT_FALSE(IsInRunKey("Tarnivel"));
 }
 

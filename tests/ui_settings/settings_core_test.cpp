@@ -33,10 +33,10 @@ TEST(Scale, ShownPlainAndChecked)
     } rows[] = {{"12a", 0, kNotNumeric},
                 {"inf", 0, kNotNumeric},
                 {"+-5", 0, kNotNumeric},
-                {"-5", -5, kOutOfRange},
-                {"10000000", 0, kOutOfRange},
-                {"0.4", 0, kOutOfRange},
-                {"1e-999", 0, kOutOfRange},
+                {"-5", -5, outOfRangeProblem()},
+                {"10000000", 0, outOfRangeProblem()},
+                {"0.4", 0, outOfRangeProblem()},
+                {"1e-999", 0, outOfRangeProblem()},
                 {"2147483648", 0, kTooLarge},
                 {"1e999", 0, kTooLarge},
                 {" 42\t", 42, {}},
@@ -97,17 +97,19 @@ TEST(DesktopEntry, TheExecLineGivesBackAnyPath)
               "[Desktop Entry]\nType=Application\nName=Tarnivel\nExec=\"/a b/c\\\\$\"\n");
 }
 
-TEST(DesktopEntry, HiddenOnlyByTheMainGroupsHiddenKey)
+TEST(DesktopEntry, SwitchedOffOnlyByTheMainGroupsHiddenOrGnomeKey)
 {
     const std::pair<const char*, bool> rows[] = {
         {"[Desktop Entry]\nExec=x\nHidden=true\n", true},
+        {"[Desktop Entry]\nExec=x\nHidden=false\nX-GNOME-Autostart-enabled=false\n", true},
+        {"[Desktop Entry]\nX-GNOME-Autostart-enabled=true\n", false},
         {"[Desktop Entry]\r\nHidden = true\r\n", true},
         {"[Desktop Entry]\nHidden=True\n", false},
         {"[Desktop Entry]\nX-Hidden=true\nNoHidden=true\n", false},
         {"[Desktop Action quit]\nHidden=true\n[Desktop Entry]\nExec=x\n", false},
     };
     for (const auto& [text, hidden] : rows)
-        EXPECT_EQ(isHiddenEntry(text), hidden) << text;
+        EXPECT_EQ(isSwitchedOffEntry(text), hidden) << text;
 }
 
 } // namespace

@@ -212,6 +212,32 @@ TEST_F(SettingsDialogTest, UnloadedOnceOnEveryWayOfClosing)
     }
 }
 
+// Enter presses the focused button ("..." asks for a colour and keeps the dialog open, Cancel
+// drops the changes) and OK wherever no button has the focus.
+TEST_F(SettingsDialogTest, EnterPressesTheFocusedButtonElseOk)
+{
+    dialog->ShowDialog();
+    QApplication::setActiveWindow(dialog.get());
+    scale().setText(QStringLiteral("5000"));
+    tabs().setCurrentIndex(1);
+    auto& colour = find<QPushButton>("cmdInColour");
+    colour.setFocus();
+    answers = {std::nullopt};
+    QTest::keyClick(&colour, Qt::Key_Return);
+    EXPECT_EQ(presets.size(), 1u);
+    EXPECT_TRUE(dialog->isLoaded());
+    find<QPushButton>("cmdCancel").setFocus();
+    QTest::keyClick(&find<QPushButton>("cmdCancel"), Qt::Key_Enter);
+    EXPECT_FALSE(dialog->isLoaded());
+    EXPECT_EQ(graph.MaxValue(), 100000);
+
+    dialog->ShowDialog();
+    scale().setText(QStringLiteral("5000"));
+    QTest::keyClick(&scale(), Qt::Key_Return);
+    EXPECT_FALSE(dialog->isLoaded());
+    EXPECT_EQ(graph.MaxValue(), 5000);
+}
+
 TEST_F(SettingsDialogTest, ScaleBoxTakesDigitsOnlySevenAtMost)
 {
     dialog->ShowDialog();

@@ -4,15 +4,19 @@
 #include "tests/support/memory_settings.h"
 #include "ui/wizard/wizard.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -129,7 +133,7 @@ TEST_F(WizardTest, NextWithoutAgreementOnEveryPage)
     }
 }
 
-TEST_F(WizardTest, OtherShowsTheRateBoxWhichTakesDigitsOnlyAndKeepsThemWhenHidden)
+TEST_F(WizardTest, OtherShowsTheRateBoxWhichTakesDigitsOnlyEditsAsUsualAndKeepsThemWhenHidden)
 {
     toPage3();
     EXPECT_FALSE(other().isVisible());
@@ -140,9 +144,24 @@ TEST_F(WizardTest, OtherShowsTheRateBoxWhichTakesDigitsOnlyAndKeepsThemWhenHidde
     QTest::keyClick(&other(), Qt::Key_Backspace);
     QTest::keyClicks(&other(), "34567890");
     EXPECT_EQ(other().text(), "1234567") << "Backspace, then an eighth digit";
+    // Keys that type nothing printable edit as usual; their texts as X11 and Wayland give them.
+    const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers, char16_t text) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, text ? QString(QChar(text)) : QString());
+        QApplication::sendEvent(&other(), &event);
+    };
+    press(Qt::Key_Home, {}, 0);
+    press(Qt::Key_Delete, {}, 0x7f);
+    EXPECT_EQ(other().text(), "234567");
+    press(Qt::Key_A, Qt::ControlModifier, 0x01); // select all
+    press(Qt::Key_X, Qt::ControlModifier, 0x18); // cut
+    EXPECT_EQ(other().text(), "");
+    press(Qt::Key_V, Qt::ControlModifier, 0x16); // paste back
+    press(Qt::Key_Z, Qt::ControlModifier, 0x1a); // undo the paste
+    press(Qt::Key_Z, Qt::ControlModifier, 0x1a); // undo the cut
+    EXPECT_EQ(other().text(), "234567");
     list().setCurrentIndex(3);
     EXPECT_FALSE(other().isVisible() || control("lblOther").isVisible());
-    EXPECT_EQ(other().text(), "1234567");
+    EXPECT_EQ(other().text(), "234567");
     click(next()); // the typed rate is ignored for any other entry
     EXPECT_EQ(settings.values["MaxValue"], "7920");
 }
@@ -169,6 +188,64 @@ TEST_F(WizardTest, FinishStoresTheRateOrSaysWhy)
         ASSERT_EQ(messages.size(), c.index == 0 || refused ? 1u : 0u);
         EXPECT_TRUE(messages.empty() || messages[0].icon == QMessageBox::Warning);
         EXPECT_TRUE(!refused || (wizard->focusWidget() == &other() && wizard->isVisible()));
+    }
+}
+
+// Enter presses the focused button, and "Next >>" or "Finish" wherever no button has the focus;
+// Space presses the focused button.
+TEST_F(WizardTest, EnterPressesTheFocusedButtonElseNext)
+{
+    QApplication::setActiveWindow(wizard.get());
+    agree();
+    QTest::keyClick(&control<QRadioButton>("optAgree0"), Qt::Key_Return);
+    EXPECT_EQ(wizard->page(), 2);
+    back().setFocus();
+    QTest::keyClick(&back(), Qt::Key_Return);
+    EXPECT_EQ(wizard->page(), 1);
+    next().setFocus();
+    QTest::keyClick(&next(), Qt::Key_Enter);
+    QTest::keyClick(&next(), Qt::Key_Space);
+    EXPECT_EQ(wizard->page(), 3);
+    list().setCurrentIndex(11);
+    other().setFocus();
+    QTest::keyClicks(&other(), QStringLiteral("4321"));
+    QTest::keyClick(&other(), Qt::Key_Return);
+    EXPECT_EQ(settings.values["MaxValue"], "4321");
+}
+
+// The question with a real message box: only its "No" ends the program; Esc and the box's close
+// button mean staying, as "Yes" does.
+TEST(WizardQuestion, OnlyNoEndsTheProgram)
+{
+    const std::pair<const char*, std::function<void(QMessageBox&)>> answers[] = {
+        {"Esc",
+         [](QMessageBox& box) {
+             QTest::keyClick(&box, Qt::Key_Escape);
+         }},
+        {"close",
+         [](QMessageBox& box) {
+             box.close();
+         }},
+        {"No", [](QMessageBox& box) {
+             box.button(QMessageBox::No)->click();
+         }}};
+    for (const auto& [how, answer] : answers) {
+        SCOPED_TRACE(how);
+        MemorySettings settings;
+        int quits = 0;
+        frmWizard wizard({settings, {}, [&quits] {
+                              ++quits;
+                          }});
+        wizard.show();
+        QTimer answering;
+        QObject::connect(&answering, &QTimer::timeout, [&answer] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                answer(*box);
+        });
+        answering.start(10);
+        wizard.findChild<QPushButton*>(QStringLiteral("cmdNext"))->click();
+        EXPECT_EQ(quits, std::string_view(how) == "No" ? 1 : 0);
+        EXPECT_EQ(wizard.page(), 1);
     }
 }
 

@@ -16,12 +16,15 @@ struct MessageRequest {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    // The answer of Esc and of the box's close button; NoButton leaves it to Qt (No where there
+    // is one, OK otherwise).
+    QMessageBox::StandardButton escapeAnswer = QMessageBox::NoButton;
 };
 
 using MessageBoxShow = std::function<QMessageBox::StandardButton(QWidget*, const MessageRequest&)>;
 
-// Shows the message modal to parent and returns the button the user chose; closing the box
-// counts as its escape button (No for Yes/No, OK otherwise).
+// Shows the message modal to parent and returns the button the user chose, or the request's
+// escape answer for Esc and the close button.
 QMessageBox::StandardButton showMessageBox(QWidget* parent, const MessageRequest& request);
 
 } // namespace tarnivel

@@ -15,7 +15,7 @@ namespace tarnivel {
 bool IsInRunKey(std::string_view sValueName);
 
 // bAdd: register sProgram (the full path of the running executable) under the name, replacing
-// what was there; otherwise remove the entry.
+// what was there; an empty sProgram leaves an existing entry as it is. Otherwise remove the entry.
 void SetRunKey(std::string_view sValueName, const std::filesystem::path& sProgram, bool bAdd);
 
 } // namespace tarnivel

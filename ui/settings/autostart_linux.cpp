@@ -33,7 +33,7 @@ bool IsInRunKey(std::string_view sValueName)
     // An entry we may not read is still there for the session.
     if (!file.open(QIODevice::ReadOnly))
         return true;
-    return !isHiddenEntry(file.readAll().toStdString());
+    return !isSwitchedOffEntry(file.readAll().toStdString());
 }
 
 void SetRunKey(std::string_view sValueName, const std::filesystem::path& sProgram, bool bAdd)
@@ -45,7 +45,8 @@ void SetRunKey(std::string_view sValueName, const std::filesystem::path& sProgra
         QFile::remove(path);
         return;
     }
-    if (!QDir().mkpath(QFileInfo(path).path()))
+    // Without a program file to name, an entry would start nothing: keep what is there.
+    if (sProgram.empty() || !QDir().mkpath(QFileInfo(path).path()))
         return;
     // Written beside the entry and renamed over it: a failure leaves the old entry or none.
     QSaveFile file(path);

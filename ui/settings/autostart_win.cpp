@@ -67,6 +67,9 @@ void SetRunKey(std::string_view sValueName, const std::filesystem::path& sProgra
             RegDeleteValueW(key.get(), name->c_str());
         return;
     }
+    // Without a program file to name, the value would start nothing: keep what is there.
+    if (sProgram.empty())
+        return;
 
     HKEY created = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, REG_OPTION_NON_VOLATILE,

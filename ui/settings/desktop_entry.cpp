@@ -52,7 +52,7 @@ std::string autostartEntry(std::string_view name, std::string_view program)
     return entry;
 }
 
-bool isHiddenEntry(std::string_view text)
+bool isSwitchedOffEntry(std::string_view text)
 {
     bool inMainGroup = false;
     while (!text.empty()) {
@@ -64,9 +64,13 @@ bool isHiddenEntry(std::string_view text)
             continue;
         }
         const std::size_t equals = line.find('=');
-        if (inMainGroup && equals != std::string_view::npos &&
-            trimmed(line.substr(0, equals)) == "Hidden")
-            return trimmed(line.substr(equals + 1)) == "true";
+        if (!inMainGroup || equals == std::string_view::npos)
+            continue;
+        const std::string_view key = trimmed(line.substr(0, equals));
+        const std::string_view value = trimmed(line.substr(equals + 1));
+        if ((key == "Hidden" && value == "true") ||
+            (key == "X-GNOME-Autostart-enabled" && value == "false"))
+            return true;
     }
     return false;
 }

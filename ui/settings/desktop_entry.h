@@ -18,8 +18,8 @@ std::string escapeStringValue(std::string_view value);
 // A complete entry that starts `program` (its absolute path, no arguments) under `name`.
 std::string autostartEntry(std::string_view name, std::string_view program);
 
-// Whether the entry's text marks it Hidden=true in its [Desktop Entry] group, which tells the
-// session to ignore it.
-bool isHiddenEntry(std::string_view text);
+// Whether the entry's [Desktop Entry] group tells the session not to start it: Hidden=true, or
+// X-GNOME-Autostart-enabled=false, which GNOME's start-up settings write to switch it off.
+bool isSwitchedOffEntry(std::string_view text);
 
 } // namespace tarnivel

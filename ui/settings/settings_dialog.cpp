@@ -162,7 +162,6 @@ QWidget* frmSettings::buildColoursPage()
     int row = 0;
     for (const auto& r : rows) {
         auto* button = named(new QPushButton(QStringLiteral("...")), r.button);
-        button->setAutoDefault(false);
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
         const int which = r.which;
         connect(button, &QPushButton::clicked, this, [this, which] { PickColour(which); });
@@ -209,7 +208,11 @@ QWidget* frmSettings::buildAboutPage()
                                         "email the author to say thanks.")),
               "lblAbout");
     lblAbout->setWordWrap(true);
-    auto* lblVersion = named(new QLabel(QStringLiteral("Version " TARNIVEL_VERSION)), "lblVersion");
+    auto* lblVersion = named(new QLabel(QStringLiteral("Version %1.%2.%3")
+                                            .arg(TARNIVEL_VERSION_MAJOR)
+                                            .arg(TARNIVEL_VERSION_MINOR)
+                                            .arg(TARNIVEL_VERSION_PATCH)),
+                             "lblVersion");
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setPointSizeF(8.25);

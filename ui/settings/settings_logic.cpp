@@ -55,7 +55,7 @@ ScaleCheck checkScale(std::string_view text)
         // Too small to tell from zero rounds to 0; everything else out of range is too large.
         const bool tiny =
             text.find("e-") != std::string_view::npos || text.find("E-") != std::string_view::npos;
-        return {0, tiny ? kOutOfRange : kTooLarge};
+        return {0, tiny ? outOfRangeProblem() : kTooLarge};
     }
 
     const double whole = roundHalfEven(number);
@@ -64,8 +64,15 @@ ScaleCheck checkScale(std::string_view text)
         return {0, kTooLarge};
     const auto value = static_cast<std::int32_t>(whole);
     if (value < kMinScale || value > kMaxScale)
-        return {value, kOutOfRange};
+        return {value, outOfRangeProblem()};
     return {value, {}};
+}
+
+std::string_view outOfRangeProblem()
+{
+    static const std::string text = "Please enter a value between " + wholeNumberText(kMinScale) +
+                                    " and " + wholeNumberText(kMaxScale);
+    return text;
 }
 
 std::string problemText(std::string_view problem)

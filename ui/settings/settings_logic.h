@@ -33,7 +33,8 @@ struct ScaleCheck {
 };
 
 inline constexpr std::string_view kNotNumeric = "You did not enter a numeric value!";
-inline constexpr std::string_view kOutOfRange = "Please enter a value between 1 and 9999999";
+// "Please enter a value between 1 and 9999999", from the scale's range.
+std::string_view outOfRangeProblem();
 inline constexpr std::string_view kTooLarge =
     "The number is too large for the program to work with.";
 

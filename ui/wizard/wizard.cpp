@@ -134,6 +134,10 @@ frmWizard::frmWizard(WizardDeps deps, QWidget* parent)
     place(m_cmdBack, 2520, 3780, 1035, 495);
     m_cmdNext = named(new QPushButton(this), "cmdNext");
     place(m_cmdNext, 3660, 3780, 1035, 495);
+    // Enter presses the focused button, and "Next >>" (or "Finish") everywhere else.
+    m_cmdBack->setAutoDefault(true);
+    m_cmdNext->setAutoDefault(true);
+    m_cmdNext->setDefault(true);
     const Link home = homePageLink();
     m_hyperLink2 = named(new LinkLabel(home.text, home.target, this), "HyperLink2");
     place(m_hyperLink2, 195, 4440, 1740, 195);
@@ -214,12 +218,6 @@ void frmWizard::ShowPage(const short& Page)
     m_cmdNext->setEnabled(true);
 }
 
-bool frmWizard::ValidateConnection() const
-{
-    return wizard::ValidateConnection(m_cmdConnectionType->currentIndex(),
-                                      m_txtOther->text().toStdString());
-}
-
 void frmWizard::cmdBack_Click()
 {
     miPage = static_cast<short>(wizard::previousPage(miPage));
@@ -236,7 +234,9 @@ void frmWizard::cmdNext_Click()
         if (message({QStringLiteral(":o("),
                      QStringLiteral("You must indicate that you agree to the terms displayed "
                                     "before using this software\nDo you wish to continue?"),
-                     QMessageBox::Critical, QMessageBox::Yes | QMessageBox::No}) == QMessageBox::No)
+                     QMessageBox::Critical, QMessageBox::Yes | QMessageBox::No,
+                     // Dismissing the question is no refusal: the user stays, as with Yes.
+                     QMessageBox::Yes}) == QMessageBox::No)
             endProgram();
         return;
     case wizard::NextStep::ShowPage:
@@ -294,14 +294,25 @@ void frmWizard::cmdConnectionType_Click()
 bool frmWizard::eventFilter(QObject* watched, QEvent* event)
 {
     // txtOther_KeyPress: a typed character passes only when the rules let it; keys that type
-    // nothing (arrows, Delete, Home) edit as usual.
+    // nothing printable (arrows, Delete, Home, the Ctrl shortcuts) edit as usual.
     if (watched == m_txtOther && event->type() == QEvent::KeyPress) {
         const QString typed = static_cast<QKeyEvent*>(event)->text();
-        for (const QChar c : typed)
-            if (!wizard::txtOtherKeyPasses(c.unicode()))
+        for (const char32_t c : typed.toUcs4())
+            if (!wizard::txtOtherKeyPasses(c))
                 return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmWizard::keyPressEvent(QKeyEvent* event)
+{
+    // Enter that no focused button took: the window's default button.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        m_cmdNext->isVisible() && m_cmdNext->isEnabled()) {
+        m_cmdNext->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QMessageBox::StandardButton frmWizard::message(const MessageRequest& request)

@@ -53,12 +53,12 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();
     void fitTexts();
     void ShowPage(const short& Page);
-    bool ValidateConnection() const;
     void cmdConnectionType_Click();
     QMessageBox::StandardButton message(const MessageRequest& request);
     void endProgram();

@@ -45,10 +45,13 @@ std::optional<std::int32_t> typedRate(std::string_view text);
 // entry, index -1) with a good typed rate.
 bool ValidateConnection(int listIndex, std::string_view otherText);
 
-// The rate box takes digits, Backspace (8) and Tab (9); every other character is dropped.
-constexpr bool txtOtherKeyPasses(int keyAscii)
+// The rate box takes typed digits and drops every other printable character. Keys that type
+// none (Backspace, Tab, Delete, Enter, the Ctrl shortcuts: their texts are control characters)
+// pass and edit as usual.
+constexpr bool txtOtherKeyPasses(char32_t typed)
 {
-    return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == 8 || keyAscii == 9;
+    const bool control = typed < 0x20 || (typed >= 0x7f && typed < 0xa0);
+    return (typed >= '0' && typed <= '9') || control;
 }
 
 // What a page shows: its frame, Back from page 2 on, "Finish" instead of "Next >>" on page 3.
