@@ -1,5 +1,6 @@
-// Tarnivel: a small network-traffic meter. Opens the first-run wizard or the meter window and
-// runs until the last window is gone.
+// Tarnivel: a small network-traffic meter. Answers --help and --version, or opens the first-run
+// wizard or the meter window and runs until the last window is gone.
+#include "app/command_line.h"
 #include "app/platform_choice.h"
 #include "app/qsettings_backend.h"
 #include "app/quit_signals.h"
@@ -18,6 +19,15 @@
 
 int main(int argc, char* argv[])
 {
+    QApplication::setApplicationName(QStringLiteral("Tarnivel"));
+    QApplication::setApplicationVersion(QStringLiteral(TARNIVEL_VERSION));
+    {
+        // Without a display and before anything else: a core application for the parser only.
+        const QCoreApplication commandLine(argc, argv);
+        if (const auto status = tarnivel::answerCommandLine(QCoreApplication::arguments()))
+            return *status;
+    }
+
     // On X11, Qt hands painted windows to the server through shared memory and then waits for
     // the server's completion event: two extra wake-ups a second for a window this small. A
     // plain socket transfer costs the same CPU. Other platforms ignore the variable.
@@ -29,7 +39,6 @@ int main(int argc, char* argv[])
     // Ties the windows to the installed desktop entry (and its icon) on Wayland.
     QApplication::setDesktopFileName(QStringLiteral(TARNIVEL_APP_ID));
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tarnivel"));
     // The windows end the program themselves: the meter on "Exit" or when it is closed, the
     // wizard when it is closed or the terms are refused. A meter hidden in the tray closes
     // nothing and keeps the program running.

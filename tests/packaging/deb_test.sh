@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the .deb from a finished build, installs it as a user would (apt resolves what it
-# declares), runs the installed program under Xvfb, ends it, purges the package and checks that
-# nothing of it stays. Changes /usr: runs as root (or with sudo), outside CTest.
+# Builds the .deb from a finished build, has lintian check it, installs it as a user would (apt
+# resolves what it declares), runs the installed program under Xvfb, ends it, purges the package
+# and checks that nothing of it stays. Changes /usr: runs as root (or with sudo), outside CTest.
 #   deb_test.sh <build folder>
 set -euo pipefail
 build=$(realpath "$1")
@@ -17,6 +17,10 @@ started=$EPOCHREALTIME
 deb=$(ls "$work"/package/tarnivel_*.deb)
 echo "package: ${deb##*/}, $(stat -c %s "$deb") bytes; depends: $(dpkg-deb -f "$deb" Depends)"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt"
+# Debian's checker: no error and no warning but the copyright file, which waits for a licence.
+lintian --display-info --fail-on error,warning --suppress-tags no-copyright-file "$deb" \
+    >"$work/lintian.log" 2>&1 || fail "lintian:$(echo && grep -v '^N' "$work/lintian.log")"
+echo "lintian: no errors or warnings, $(grep -c '^I:' "$work/lintian.log" || true) info tags"
 
 # Every path of the package, and which of its folders existed before.
 dpkg-deb -c "$deb" | awk '{print substr($6, 2)}' | sed 's|/$||' | grep -v '^$' >"$work/paths"
@@ -26,7 +30,7 @@ done <"$work/paths" >"$work/folders-before" || true
 
 apt() { $sudo env DEBIAN_FRONTEND=noninteractive apt-get "$@" -y -qq >"$work/apt-$1.log" 2>&1; }
 apt install "$deb" || fail "apt-get install failed"
-[ -f /usr/share/doc/tarnivel/README.md ] || fail "no user guide after installing"
+[ -f /usr/share/doc/tarnivel/README.html ] || fail "no user guide after installing"
 
 start_xvfb
 private_session RunBefore=1

@@ -11,7 +11,8 @@ cmake --install "$build" --prefix "$work/usr" >"$work/install.log"
 icons=usr/share/icons/hicolor
 expected=$(
     printf '%s\n' usr/bin/tarnivel "usr/share/applications/$id.desktop" \
-        usr/share/doc/tarnivel/README.md "$icons/scalable/apps/$id.svg" "usr/share/metainfo/$id.metainfo.xml"
+        usr/share/doc/tarnivel/{README.md,README.html,changelog.gz} usr/share/man/man1/tarnivel.1.gz \
+        "$icons/scalable/apps/$id.svg" "usr/share/metainfo/$id.metainfo.xml"
     for size in 16 32 48 64 128; do echo "$icons/${size}x$size/apps/$id.png"; done
     cd "$(dirname "$0")/../.." && find docs/screenshots -name '*.png' -printf 'usr/share/doc/tarnivel/%p\n'
 )

@@ -188,12 +188,12 @@ void meterTexts(Shown& shown)
     collect(meter, shown);
     for (int tick = 0; tick < 3; ++tick) {
         shown.emplace(QStringLiteral("lblDisplay"), meter.lblDisplay().text());
-        shown.emplace(QStringLiteral("tooltip"), meter.trayIcon().toolTip());
+        shown.emplace(QStringLiteral("tooltip"), meter.tray().trayIcon().toolTip());
         counters.received += 1536;
         now += std::chrono::seconds(1);
         meter.Timer1_Timer();
     }
-    const std::unique_ptr<QMenu> menu = meter.buildPopupMenu();
+    const std::unique_ptr<QMenu> menu = meter.tray().buildPopupMenu();
     for (const QAction* item : menu->actions())
         shown.emplace(QStringLiteral("menu"), item->text());
     meter.Form_Unload();

@@ -1,7 +1,11 @@
 #include "resources/logo.h"
 #include "ui/common/link_label.h"
+#include "ui/common/links.h"
 
+#include <QDir>
+#include <QFile>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -86,6 +90,27 @@ TEST(LinkLabel, ColourFollowsTheStateAndNoTargetDoesNothing)
         EXPECT_EQ(link.palette().color(QPalette::WindowText), step.colour);
         EXPECT_EQ(opened, step.opened);
     }
+}
+
+// Installed, the guide link opens the HTML guide beside the program; from the build folder (as
+// this test runs), the built copy with its pictures.
+TEST(Links, GuideIsTheInstalledHtmlElseTheBuiltCopy)
+{
+    const QTemporaryDir prefix;
+    const QString installed = prefix.filePath(QStringLiteral("share/doc/tarnivel/README.html"));
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")) &&
+                QDir(prefix.path()).mkpath(QStringLiteral("share/doc/tarnivel")));
+    ASSERT_TRUE(QFile(installed).open(QIODevice::WriteOnly));
+    EXPECT_EQ(userGuide(prefix.filePath(QStringLiteral("bin"))),
+              QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath()));
+
+    const Link link = homePageLink();
+    EXPECT_EQ(link.text, "Tarnivel user guide");
+    const QFileInfo built(link.target.toLocalFile());
+    EXPECT_EQ(built.fileName(), "README.html");
+    EXPECT_TRUE(built.dir().exists(QStringLiteral("docs/screenshots/meter.png")))
+        << built.filePath().toStdString();
+    EXPECT_EQ(userGuide(prefix.path()), link.target) << "not installed: the built copy";
 }
 
 } // namespace

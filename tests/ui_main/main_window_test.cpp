@@ -100,26 +100,26 @@ TEST_F(MainWindowTest, EveryCloseStoresOnceAndEndsTheProgram)
         int quits; // by the window; an application quit needs none
     } rows[] = {
         {"close", [](frmMain& w) { w.close(); }, Qt::WindowMaximized, "yes", 1},
-        {"Exit", [](frmMain& w) { w.buildPopupMenu()->actions().back()->trigger(); },
+        {"Exit", [](frmMain& w) { w.tray().buildPopupMenu()->actions().back()->trigger(); },
          Qt::WindowMinimized, "1", 1},
-        {"quit in the tray", [](frmMain& w) { w.SendToTray(); }, Qt::WindowNoState, "0", 0},
+        {"quit in the tray", [](frmMain& w) { w.tray().SendToTray(); }, Qt::WindowNoState, "0", 0},
     };
     for (const auto& r : rows) {
         quits = 0;
         const auto w = make({{"Float", r.storedFloat}});
         EXPECT_EQ(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint), r.storedFloat == "1"s);
         w->show();
-        w->SendToTray();
+        w->tray().SendToTray();
         QApplication::processEvents();
         EXPECT_EQ(quits, 0) << "the tray closes nothing";
-        w->RestoreFromTray();
+        w->tray().RestoreFromTray();
         w->resize(200, 100);
         w->setWindowState(r.state);
         r.act(*w);
         QApplication::processEvents();
         EXPECT_EQ(quits, r.quits) << r.way;
         QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection);
-        EXPECT_FALSE(w->isVisible() || w->trayIcon().isVisible() || w->Timer1().isActive())
+        EXPECT_FALSE(w->isVisible() || w->tray().trayIcon().isVisible() || w->Timer1().isActive())
             << r.way;
         const bool normal = r.state == Qt::WindowNoState;
         EXPECT_EQ(writes(), kStored + (normal ? "Width Height " : "") + "flush") << r.way;
@@ -164,11 +164,11 @@ TEST_F(MainWindowTest, TickShowsRatesAndTrayPictureAndSurvivesFailures)
     for (const auto& r : rows) {
         tick(*w, r.in, r.out, r.seconds);
         EXPECT_EQ(w->lblDisplay().text(), r.label);
-        EXPECT_EQ(w->trayPictureKey(), r.picture);
+        EXPECT_EQ(w->tray().trayPictureKey(), r.picture);
     }
     w->graDU().setMaxValue(0);
     tick(*w, 0);
-    EXPECT_EQ(w->trayPictureKey(), "d5u5");
+    EXPECT_EQ(w->tray().trayPictureKey(), "d5u5");
     fail = true;
     EXPECT_NO_THROW(tick(*w, 1024));
     fail = false;
@@ -184,25 +184,25 @@ TEST_F(MainWindowTest, SendToTrayNeedsATrayAndAnotherStartBringsTheMeterForward)
     for (const bool tray : {false, true}) {
         const auto w = make({}, tray);
         w->show();
-        const auto menu = w->buildPopupMenu();
+        const auto menu = w->tray().buildPopupMenu();
         EXPECT_EQ(menu->parent(), nullptr); // the caller is its one owner
         EXPECT_EQ(menu->actions()[1]->isEnabled(), tray);
-        w->SendToTray();
+        w->tray().SendToTray();
         EXPECT_EQ(w->isVisible(), !tray);
-        EXPECT_EQ(w->trayIcon().isVisible(), tray);
-        w->RestoreFromTray();
+        EXPECT_EQ(w->tray().trayIcon().isVisible(), tray);
+        w->tray().RestoreFromTray();
         // A tray that knows no double click restores on a click; any other ignores clicks.
         for (const bool clicksOnly : {false, true}) {
             singleClicksOnly = clicksOnly;
-            w->SendToTray();
-            emit w->trayIcon().activated(QSystemTrayIcon::Trigger);
-            emit w->trayIcon().activated(QSystemTrayIcon::Context);
-            EXPECT_EQ(w->isInTray(), tray && !clicksOnly) << clicksOnly;
-            w->RestoreFromTray();
+            w->tray().SendToTray();
+            emit w->tray().trayIcon().activated(QSystemTrayIcon::Trigger);
+            emit w->tray().trayIcon().activated(QSystemTrayIcon::Context);
+            EXPECT_EQ(w->tray().isInTray(), tray && !clicksOnly) << clicksOnly;
+            w->tray().RestoreFromTray();
         }
-        w->SendToTray();
+        w->tray().SendToTray();
         w->BringForward();
-        EXPECT_TRUE(w->isVisible() && !w->isInTray() && !w->trayIcon().isVisible());
+        EXPECT_TRUE(w->isVisible() && !w->tray().isInTray() && !w->tray().trayIcon().isVisible());
         w->showMinimized();
         w->BringForward();
         EXPECT_FALSE(w->isMinimized());
@@ -236,16 +236,17 @@ TEST_F(MainWindowTest, SizeOutsideTheLimitsIsLaidOutBeforeTheBoundedOneIsAsked)
 TEST_F(MainWindowTest, TooltipFollowsTheLabelAndUnchangedTextIsNotHandedOverAgain)
 {
     const auto w = make();
-    EXPECT_EQ(w->trayIcon().toolTip(), "Tarnivel");
+    EXPECT_EQ(w->tray().trayIcon().toolTip(), "Tarnivel");
     tick(*w, 0);
-    EXPECT_EQ(w->trayIcon().toolTip(), "Tarnivel: "); // the label is empty until the 2nd tick
+    EXPECT_EQ(w->tray().trayIcon().toolTip(),
+              "Tarnivel: "); // the label is empty until the 2nd tick
     tick(*w, 0);
-    EXPECT_EQ(w->trayIcon().toolTip(), "Tarnivel: DL: 0.0 UL: 0.0");
+    EXPECT_EQ(w->tray().trayIcon().toolTip(), "Tarnivel: DL: 0.0 UL: 0.0");
     // Text built anew and handed over would replace the tray's copy of it.
-    const QString handed = w->trayIcon().toolTip();
+    const QString handed = w->tray().trayIcon().toolTip();
     tick(*w, 0);
     tick(*w, 0);
-    EXPECT_EQ(w->trayIcon().toolTip().constData(), handed.constData());
+    EXPECT_EQ(w->tray().trayIcon().toolTip().constData(), handed.constData());
 }
 
 TEST_F(MainWindowTest,
@@ -312,7 +313,7 @@ TEST_F(MainWindowTest, SettingsGetsTheTotalsOnlyWhileOpenAndExitClosesIt)
     };
     tick(w, 0);
     EXPECT_EQ(w.settingsDialog(), nullptr);
-    const auto menu = w.buildPopupMenu();
+    const auto menu = w.tray().buildPopupMenu();
     menu->actions()[2]->trigger(); // "Settings..."
     frmSettings* dialog = w.settingsDialog();
     ASSERT_NE(dialog, nullptr);

@@ -89,7 +89,7 @@ TEST(MeterSoak, ADayOfTicksKeepsTheLabelPictureAndMemory)
 
     EXPECT_EQ(g_failedTicks, 0);
     EXPECT_EQ(w.lblDisplay().text(), "DL: 48.8 UL: 29.3"); // eth0 alone, in KiB of 1024 bytes
-    EXPECT_EQ(w.trayPictureKey(), "d3u2");
+    EXPECT_EQ(w.tray().trayPictureKey(), "d3u2");
     EXPECT_EQ(w.graDU().DLThread().GetLatestValue(), 50000.0f);
     EXPECT_EQ(w.graDU().ULThread().GetLatestValue(), 30000.0f);
     EXPECT_LE(residentAtEnd - residentAfter1000, 1024) << "KiB grown after the first 1000 ticks";

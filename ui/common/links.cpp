@@ -5,15 +5,10 @@
 
 namespace tarnivel {
 
-namespace {
-
-// The user guide: installed beside the program (<prefix>/bin and <prefix>/share/doc), or in
-// the source tree when the program runs from its build folder.
-QUrl userGuide()
+QUrl userGuide(const QString& programFolder)
 {
-    const QString installed =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/tarnivel/README.md");
-    for (const QString& path : {installed, QStringLiteral(TARNIVEL_SOURCE_DIR "/README.md")}) {
+    const QString installed = programFolder + QStringLiteral("/../share/doc/tarnivel/README.html");
+    for (const QString& path : {installed, QStringLiteral(TARNIVEL_GUIDE_DIR "/README.html")}) {
         const QFileInfo file(path);
         if (file.isFile())
             return QUrl::fromLocalFile(file.canonicalFilePath());
@@ -21,14 +16,13 @@ QUrl userGuide()
     return {};
 }
 
-} // namespace
-
 Link homePageLink()
 {
     const QString page = QStringLiteral(TARNIVEL_HOME_PAGE);
     if (!page.isEmpty())
         return {QStringLiteral("Tarnivel home page"), QUrl(page)};
-    return {QStringLiteral("Tarnivel user guide"), userGuide()};
+    return {QStringLiteral("Tarnivel user guide"),
+            userGuide(QCoreApplication::applicationDirPath())};
 }
 
 Link contactLink()

@@ -15,6 +15,11 @@ struct Link {
 };
 
 Link homePageLink();
+
+// The user guide as HTML: installed beside the program in programFolder (<prefix>/bin and
+// <prefix>/share/doc/tarnivel), or the copy in the build folder when the program runs from there;
+// empty when there is neither. Every desktop opens HTML in its browser.
+QUrl userGuide(const QString& programFolder);
 Link contactLink();
 
 } // namespace tarnivel

@@ -4,8 +4,6 @@
 #include "resources/icons.h"
 #include "sampling/rate_format.h"
 #include "ui/common/qt_text.h"
-#include "ui/main/tray_clicks.h"
-#include "ui/main/tray_levels.h"
 #include "ui/main/window_geometry.h"
 #include "ui/settings/settings_dialog.h"
 
@@ -15,10 +13,8 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QRegion>
-#include <QSystemTrayIcon>
 #include <QWindow>
 
 #include <exception>
@@ -28,8 +24,6 @@ namespace tarnivel {
 Q_LOGGING_CATEGORY(lcTick, "tarnivel.tick", QtWarningMsg)
 
 namespace {
-
-const QString kTipPrefix = QStringLiteral("Tarnivel: ");
 
 QRect toQRect(const EdgeRect& r)
 {
@@ -55,7 +49,7 @@ frmMain::frmMain(MainWindowDeps deps, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_deps(std::move(deps)),
       m_reader(m_deps.counters), m_sampler(m_reader, m_deps.clock),
       m_graDU(new ctlScrollGraph2(this)), m_lblDisplay(new QLabel(this)),
-      m_trayIcon(new QSystemTrayIcon(this)), ImageList1(trayImageList()),
+      m_tray(*this, m_deps.trayAvailable, m_deps.traySingleClicksOnly),
       m_decimalPoint(localeDecimalPoint())
 {
     setWindowTitle(QStringLiteral("Form1"));
@@ -77,13 +71,6 @@ frmMain::frmMain(MainWindowDeps deps, QWidget* parent)
 
     connect(m_graDU, &ctlScrollGraph2::MouseMove, this, &frmMain::graDU_MouseMove);
     connect(m_graDU, &ctlScrollGraph2::MouseUp, this, &frmMain::graDU_MouseUp);
-    connect(m_trayIcon, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                // Only a double click restores; where the tray knows no double click, a click.
-                if (reason == QSystemTrayIcon::DoubleClick ||
-                    (reason == QSystemTrayIcon::Trigger && m_traySingleClicksOnly))
-                    RestoreFromTray();
-            });
     // Session end and termination signals quit the application without closing this window.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &frmMain::Form_Unload);
 
@@ -108,8 +95,6 @@ void frmMain::Form_Load()
     m_graDU->DLThread().setColour(stored.DLColour);
     m_graDU->ULThread().setColour(stored.ULColour);
     m_graDU->setOverLapColour(stored.OverlapColour);
-    m_trayIcon->setIcon(windowIcon());
-    m_trayIcon->setToolTip(QStringLiteral("Tarnivel"));
     // A hidden window gets its resize event only when shown: lay out and shape it now.
     Form_Resize();
     m_timer1.start();
@@ -171,16 +156,14 @@ void frmMain::Timer1_Timer()
         const RateSample sample = m_sampler.sample();
         const auto dlKiB = static_cast<float>(sample.inRate / 1024.0);
         const auto ulKiB = static_cast<float>(sample.outRate / 1024.0);
-        UpdateTrayIcon(sample.inRate, sample.outRate);
+        m_tray.UpdateTrayIcon(sample.inRate, sample.outRate);
         m_graDU->ULThread().NewValue(static_cast<float>(sample.outRate));
         m_graDU->DLThread().NewValue(static_cast<float>(sample.inRate));
         if (bStarted) {
             m_graDU->ShiftDisplayLeft();
             m_lblDisplay->setText(QString::fromStdString(rateLabel(dlKiB, ulKiB, m_decimalPoint)));
         }
-        const QString tip = kTipPrefix + m_lblDisplay->text();
-        if (tip != m_trayIcon->toolTip())
-            m_trayIcon->setToolTip(tip);
+        m_tray.UpdateTrayTip(m_lblDisplay->text());
         if (mbSettingsOpen && mfrmSettings)
             mfrmSettings->NewTotals(sample.inTotal, sample.outTotal);
         bStarted = true;
@@ -192,53 +175,6 @@ void frmMain::Timer1_Timer()
     qCDebug(lcTick).noquote() << m_lblDisplay->text();
 }
 
-void frmMain::UpdateTrayIcon(double vInDelta, double vOutDelta)
-{
-    QString key = QString::fromStdString(
-        trayIconKey(vInDelta, vOutDelta, static_cast<double>(m_graDU->MaxValue())));
-    auto picture = ImageList1.constFind(key);
-    if (picture == ImageList1.constEnd()) {
-        key = QString::fromUtf8(kFallbackTrayKey.data(),
-                                static_cast<qsizetype>(kFallbackTrayKey.size()));
-        picture = ImageList1.constFind(key);
-    }
-    // Unchanged pictures are not handed to the window system again: the meter stays quiet.
-    if (key == m_trayKey || picture == ImageList1.constEnd())
-        return;
-    m_trayKey = key;
-    setWindowIcon(*picture);
-    m_trayIcon->setIcon(*picture);
-}
-
-std::unique_ptr<QMenu> frmMain::buildPopupMenu()
-{
-    // The caller owns the menu; no QObject parent shares that ownership.
-    auto menu = std::make_unique<QMenu>();
-    QAction* floatItem = menu->addAction(QStringLiteral("Float"));
-    floatItem->setCheckable(true);
-    floatItem->setChecked(mbFloat);
-    connect(floatItem, &QAction::triggered, this, [this] { setFloat(!mbFloat); });
-
-    QAction* trayItem = menu->addAction(QStringLiteral("Send To Tray"));
-    // Without a tray the window could not be brought back.
-    trayItem->setEnabled(trayAvailable());
-    connect(trayItem, &QAction::triggered, this, &frmMain::SendToTray);
-
-    QAction* settingsItem = menu->addAction(QStringLiteral("Settings..."));
-    connect(settingsItem, &QAction::triggered, this, &frmMain::ShowSettings);
-
-    menu->addSeparator();
-    QAction* exitItem = menu->addAction(QStringLiteral("Exit"));
-    connect(exitItem, &QAction::triggered, this, &frmMain::exitProgram);
-    return menu;
-}
-
-void frmMain::ShowPopupMenu(const QPoint& at)
-{
-    const std::unique_ptr<QMenu> menu = buildPopupMenu();
-    menu->exec(at);
-}
-
 void frmMain::contextMenuEvent(QContextMenuEvent* event)
 {
     // The mouse opens the menu on the right button's release over the graph; this event only
@@ -247,7 +183,7 @@ void frmMain::contextMenuEvent(QContextMenuEvent* event)
         event->ignore();
         return;
     }
-    ShowPopupMenu(event->globalPos());
+    m_tray.ShowPopupMenu(event->globalPos());
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event)
@@ -255,7 +191,7 @@ void frmMain::keyPressEvent(QKeyEvent* event)
     // Shift+F10, the other keyboard way to a context menu, where the platform does not turn it
     // into a context-menu event itself.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)
-        ShowPopupMenu(m_graDU->mapToGlobal(m_graDU->rect().center()));
+        m_tray.ShowPopupMenu(m_graDU->mapToGlobal(m_graDU->rect().center()));
     else
         QWidget::keyPressEvent(event);
 }
@@ -302,40 +238,10 @@ void frmMain::quitProgram()
         QCoreApplication::quit();
 }
 
-bool frmMain::trayAvailable() const
-{
-    return m_deps.trayAvailable ? m_deps.trayAvailable() : QSystemTrayIcon::isSystemTrayAvailable();
-}
-
-void frmMain::SendToTray()
-{
-    if (mbInTray || !trayAvailable())
-        return;
-    m_traySingleClicksOnly =
-        m_deps.traySingleClicksOnly ? m_deps.traySingleClicksOnly() : traySendsSingleClicksOnly();
-    m_trayIcon->show();
-    hide();
-    mbInTray = true;
-}
-
-void frmMain::RestoreFromTray()
-{
-    if (!mbInTray)
-        return;
-    m_trayIcon->hide();
-    // Under X11 a window whose stacking changed gets a new native window when shown again, and
-    // the window manager places it anew unless the program set the position itself: set it to
-    // where the user left the window.
-    if (QWindow* window = windowHandle())
-        window->setPosition(pos());
-    showNormal();
-    mbInTray = false;
-}
-
 void frmMain::BringForward()
 {
-    if (mbInTray)
-        RestoreFromTray();
+    if (m_tray.isInTray())
+        m_tray.RestoreFromTray();
     else
         showNormal();
     raise();
@@ -366,8 +272,7 @@ void frmMain::Form_Unload()
     } catch (const std::exception& e) {
         qWarning("storing the settings failed: %s", e.what());
     }
-    // No icon may stay behind for a window that is gone.
-    m_trayIcon->hide();
+    m_tray.RemoveTrayIcon();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -388,7 +293,7 @@ void frmMain::graDU_MouseMove(short Button, short /*Shift*/, float /*X*/, float 
 void frmMain::graDU_MouseUp(short Button, short /*Shift*/, float /*X*/, float /*Y*/)
 {
     if (Button == 2)
-        ShowPopupMenu();
+        m_tray.ShowPopupMenu();
 }
 
 void frmMain::lblDisplay_MouseDown(Qt::MouseButton button)

@@ -4,24 +4,18 @@
 #include "sampling/counter_source.h"
 #include "sampling/rate_sampler.h"
 #include "sampling/traffic_counter_reader.h"
+#include "ui/main/tray_menu.h"
 
-#include <QCursor>
-#include <QHash>
-#include <QIcon>
 #include <QLoggingCategory>
 #include <QPoint>
 #include <QRect>
-#include <QString>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 
 class QLabel;
-class QMenu;
-class QSystemTrayIcon;
 
 namespace tarnivel {
 
@@ -46,9 +40,9 @@ struct MainWindowDeps {
     std::function<bool()> traySingleClicksOnly;
 };
 
-// The meter window: the scrolling graph with the rate line beneath it, the sampling timer, the
-// tray icon and the context menu. Loads the settings when constructed, stores them once when it
-// closes or the application quits; closing it ends the program.
+// The meter window: the scrolling graph with the rate line beneath it, the sampling timer, and
+// the tray icon with the context menu (tray_menu.h). Loads the settings when constructed, stores
+// them once when it closes or the application quits; closing it ends the program.
 class frmMain final : public QWidget {
     Q_OBJECT
 
@@ -62,25 +56,15 @@ public:
     bool isFloat() const noexcept { return mbFloat; }
     // Keeps the window's place, size, opacity and shape: only the stacking changes.
     void setFloat(bool bFloat);
-    bool isInTray() const noexcept { return mbInTray; }
 
     ctlScrollGraph2& graDU() noexcept { return *m_graDU; }
     QLabel& lblDisplay() noexcept { return *m_lblDisplay; }
-    QSystemTrayIcon& trayIcon() noexcept { return *m_trayIcon; }
     const QTimer& Timer1() const noexcept { return m_timer1; }
-    // The key of the tray picture shown now; empty before the first tick.
-    const QString& trayPictureKey() const noexcept { return m_trayKey; }
+    TrayMenu& tray() noexcept { return m_tray; }
 
     // One sampling tick; the timer calls it every second. Never throws.
     void Timer1_Timer();
 
-    // The context menu at a place on the screen (the cursor's by default), and the menu itself,
-    // built for one showing and owned by the caller alone (no QObject parent).
-    void ShowPopupMenu(const QPoint& at = QCursor::pos());
-    std::unique_ptr<QMenu> buildPopupMenu();
-
-    void SendToTray();
-    void RestoreFromTray();
     // Another start of the program asked for the meter: out of the tray, on top, active.
     void BringForward();
 
@@ -89,6 +73,9 @@ public:
     void ShowSettings();
     // Null until the first "Settings...".
     frmSettings* settingsDialog() const noexcept { return mfrmSettings; }
+
+    // "Exit": closes every window of the program, this one storing its settings, and ends it.
+    void exitProgram();
 
     // Stores the settings; runs once, whichever way the window goes.
     void Form_Unload();
@@ -106,14 +93,11 @@ private:
     void Form_Load();
     void Form_Resize();
     void ApplyWindowShape();
-    void UpdateTrayIcon(double vInDelta, double vOutDelta);
     void graDU_MouseMove(short Button, short Shift, float X, float Y);
     void graDU_MouseUp(short Button, short Shift, float X, float Y);
     void lblDisplay_MouseDown(Qt::MouseButton button);
     void beginDrag(Drag kind, bool systemAllowed);
     bool followDrag(const QPoint& globalPos);
-    bool trayAvailable() const;
-    void exitProgram();
     void quitProgram();
     void mfrmSettings_Unloaded();
 
@@ -123,16 +107,12 @@ private:
 
     ctlScrollGraph2* m_graDU = nullptr;
     QLabel* m_lblDisplay = nullptr;
-    QSystemTrayIcon* m_trayIcon = nullptr;
     QTimer m_timer1;
-    QHash<QString, QIcon> ImageList1;
-    QString m_trayKey;
+    TrayMenu m_tray;
     char m_decimalPoint = '.';
 
     bool mbFloat = true;
     std::uint8_t mbytOpacity = 255;
-    bool mbInTray = false;
-    bool m_traySingleClicksOnly = false;
     // A child of this window once created. Set while the settings dialog is open; the tick
     // hands it the totals then.
     frmSettings* mfrmSettings = nullptr;

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The command line, run as over ssh (no display): --help and --version print to standard output
+# and end with status 0, an unknown option ends with an error and the --help hint on standard
+# error; none of them reads or writes a setting or claims the meter's place. Qt's own options
+# reach Qt: with -platform offscreen the program starts without a display.
+#   command_line_test.sh <tarnivel> <version>
+set -euo pipefail
+tarnivel=$1
+version=$2
+source "$(dirname "$0")/../e2e/lib.sh"
+private_session
+unset DISPLAY
+
+# arguments | status | the stream that holds the line (the other one stays empty) | the line
+while IFS='|' read -r args status stream line; do
+    code=0
+    # shellcheck disable=SC2086 # the arguments are split on purpose
+    "$tarnivel" $args >"$work/out" 2>"$work/err" || code=$?
+    quiet=err
+    [ "$stream" = out ] || quiet=out
+    [ "$code" = "$status" ] || fail "'$args' ended with status $code"
+    [ ! -s "$work/$quiet" ] || fail "'$args' wrote to standard $quiet: $(cat "$work/$quiet")"
+    grep -Eqx "${line//VERSION/$version}" "$work/$stream" ||
+        fail "'$args' printed no line '$line':$(cat "$work/$stream")"
+done <<'TABLE'
+--help|0|out|Usage: .*tarnivel \[options\]
+-h|0|out|  -v, --version +Displays version information\.
+--version|0|out|Tarnivel VERSION
+-platform offscreen -display :9 -v|0|out|Tarnivel VERSION
+--bogus|1|err|Tarnivel: Unknown option 'bogus'\.
+--bogus --help|1|err|Try '.*tarnivel --help' for more information\.
+-platform|1|err|Tarnivel: Missing value after '-platform'\.
+TABLE
+left=$(find "${config%/*}" "$XDG_RUNTIME_DIR" -mindepth 1)
+[ -z "$left" ] || fail "settings or the lock touched: $left"
+
+"$tarnivel" -platform offscreen >"$work/tarnivel.log" 2>&1 &
+program=$!
+pids+=("$program")
+wait_for 10 test -S "$XDG_RUNTIME_DIR/tarnivel-default.socket" || fail "-platform did not reach Qt"
+kill -TERM "$program"
+ends_within 10 SIGTERM
+echo "PASS"
