@@ -5,11 +5,9 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <functional>
 #include <gtest/gtest.h>
 
-namespace tarnivel {
-namespace {
+using namespace tarnivel;
 
 // A copy of the probe runs from a folder of the test's own while its file is left alone,
 // replaced the way a package upgrade does it (a new file renamed over the old one), or removed.
@@ -17,34 +15,23 @@ TEST(RunningProgramPath, NamesTheProgramFileEvenAfterAnUpgradeReplacedIt)
 {
     QTemporaryDir dir;
     const QString program = dir.filePath(QStringLiteral("tarnivel"));
-    const QString upgrade = dir.filePath(QStringLiteral("tarnivel.new"));
-    const std::pair<const char*, std::function<void()>> cases[] = {
-        {"left alone",
-         [] {
-         }},
-        {"replaced",
-         [&] {
-             ASSERT_TRUE(QFile::copy(QStringLiteral(TARNIVEL_PROBE), upgrade));
-             ASSERT_EQ(std::rename(QFile::encodeName(upgrade), QFile::encodeName(program)), 0);
-         }},
-        {"removed", [&] {
-             ASSERT_TRUE(QFile::remove(program));
-         }}};
-    for (const auto& [what, change] : cases) {
-        SCOPED_TRACE(what);
+    const QString upgrade = program + QStringLiteral(".new");
+    for (const std::string_view change : {"left alone", "replaced", "removed"}) {
         QFile::remove(program);
         ASSERT_TRUE(QFile::copy(QStringLiteral(TARNIVEL_PROBE), program));
         QProcess probe;
         probe.start(program, {});
         ASSERT_TRUE(probe.waitForStarted());
-        change();
+        if (change == "replaced") {
+            ASSERT_TRUE(QFile::copy(program, upgrade));
+            ASSERT_EQ(std::rename(QFile::encodeName(upgrade), QFile::encodeName(program)), 0);
+        } else if (change == "removed") {
+            ASSERT_TRUE(QFile::remove(program));
+        }
         probe.write("\n");
         ASSERT_TRUE(probe.waitForFinished());
-        const QString expected = std::string_view(what) == "removed" ? QString() : program;
         EXPECT_EQ(probe.readAllStandardOutput().trimmed().toStdString(),
-                  QFile::encodeName(expected).toStdString());
+                  change == "removed" ? "" : QFile::encodeName(program).toStdString())
+            << change;
     }
 }
-
-} // namespace
-} // namespace tarnivel

@@ -1,74 +1,13 @@
+#include "app/platform_choice.h"
+#include "app/program_path.h"
 #include "app/settings.h"
 #include "app/startup.h"
 #include "tests/support/memory_settings.h"
 
+#include <array>
 #include <gtest/gtest.h>
-#include <map>
 
-namespace tarnivel {
-namespace {
-
-// Tables of rows kept dense by hand, a few related rows per line.
-// clang-format off
-TEST(SettingsConversion, WholeNumbersRoundHalvesToEvenWithinThe32BitRange)
-{
-    const std::pair<const char*, std::int32_t> rounded[] = {
-        {"1234.5", 1234}, {"1235.5", 1236}, {"-2.5", -2}, {"2.5001", 3}, {".5", 0},
-        {" +42\t", 42}, {"1.234568E+07", 12345680}, {"-2147483648.5", -2147483647 - 1}};
-    for (const auto& [text, expected] : rounded)
-        EXPECT_EQ(toWholeNumber(text), expected) << '"' << text << '"';
-    for (const char* text : {"2147483647.5", "1e400", "", "12abc", "1,5", "+-5", "0x10", "nan",
-                             "-inf", "."})
-        EXPECT_EQ(toWholeNumber(text), std::nullopt) << '"' << text << '"';
-}
-
-TEST(SettingsConversion, SingleTextHasSevenSignificantDigitsAndExponentFromTenMillion)
-{
-    const std::pair<float, const char*> cases[] = {{9999999.f, "9999999"}, {1e7f, "1E+07"},
-        {12345678.f, "1.234568E+07"}, {1.f / 3.f, "0.3333333"}, {0.00001f, "1E-05"}};
-    for (const auto& [value, text] : cases)
-        EXPECT_EQ(singleText(value), text) << value;
-}
-
-TEST(SettingsLoad, StoredTextConvertsOrFallsBackToTheKeysDefault)
-{
-    MemorySettings empty; // every key missing: the first run, with the table's defaults
-    EXPECT_EQ(chooseStartWindow(empty), StartWindow::Wizard);
-    EXPECT_EQ(readWindowSettings(empty),
-              (WindowSettings{100000, 255, 65280, 8421504, 65535, 1935, 1230, true, 255}));
-
-    const auto loaded = [](MemorySettings& store, std::string_view key) {
-        const WindowSettings s = readWindowSettings(store);
-        return std::map<std::string_view, std::int64_t>{
-            {"RunBefore", chooseStartWindow(store) == StartWindow::Meter},
-            {"MaxValue", s.MaxValue}, {"DLColour", s.DLColour}, {"ULColour", s.ULColour},
-            {"BackColour", s.BackColour}, {"OverlapColour", s.OverlapColour}, {"Width", s.Width},
-            {"Height", s.Height}, {"Float", s.Float}, {"Opacity", s.Opacity}}.at(key);
-    };
-    const std::tuple<const char*, const char*, std::int64_t> cases[] = {
-        {"RunBefore", "1", 1}, {"RunBefore", "-1", 1}, {"RunBefore", "0.4", 1},
-        {"RunBefore", "TRUE", 1}, {"RunBefore", "0", 0}, {"RunBefore", "false", 0},
-        {"RunBefore", "maybe", 0}, {"RunBefore", "", 0},
-        {"MaxValue", "1235.5", 1236}, {"MaxValue", "fast", 100000},
-        {"DLColour", "-1", -1}, {"DLColour", "red", 255}, {"ULColour", "\x01\xff", 65280},
-        {"BackColour", "", 8421504}, {"OverlapColour", "4294967295", 65535},
-        {"Width", "wide", 1935}, {"Height", "99999999999", 1230},
-        {"Float", "True", 0}, {"Float", " 1", 0}, // on top only for exactly "1"
-        // The colours' 32-bit range: its ends load, one beyond falls back (never wraps).
-        {"DLColour", "2147483647", 2147483647}, {"DLColour", "2147483648", 255},
-        {"ULColour", "-2147483648", -2147483648LL}, {"ULColour", "-2147483649", 65280},
-        {"BackColour", "2147483647.5", 8421504}, {"OverlapColour", "-2147483648.5", -2147483648LL},
-        // A byte: 256 must not wrap to 0, a fully invisible window.
-        {"Opacity", "12.5", 12}, {"Opacity", "300", 255}, {"Opacity", "-1", 255},
-        {"Opacity", "255", 255}, {"Opacity", "256", 255}, {"Opacity", "-0.5", 0},
-        {"Opacity", "255.5", 255}, {"Opacity", "0", 0}};
-    for (const auto& [key, text, expected] : cases) {
-        MemorySettings store;
-        store.values[key] = text;
-        EXPECT_EQ(loaded(store, key), expected) << key << "=\"" << text << '"';
-    }
-}
-// clang-format on
+using namespace tarnivel;
 
 TEST(SettingsUnload, WritesInUnloadOrderWithTheSizeOnlyWhenNormalThenFlushes)
 {
@@ -80,10 +19,62 @@ TEST(SettingsUnload, WritesInUnloadOrderWithTheSizeOnlyWhenNormalThenFlushes)
                                          "BackColour=-16777216 OverlapColour=65535 Float=0 "
                                          "Opacity=128 ") +
                                  (normal ? "Width=1935 Height=1230.5 " : "") + "flush");
-        const WindowSettings back{12345680, 255, 65280, -16777216, 65535, 1935, 1230, false, 128};
-        EXPECT_EQ(readWindowSettings(store), back);
     }
 }
 
-} // namespace
-} // namespace tarnivel
+TEST(RunningProgramPath, IsTheFullPathOfThisTestProgram)
+{
+    const std::filesystem::path path = runningProgramPath();
+    EXPECT_TRUE(path.is_absolute() && std::filesystem::is_regular_file(path)) << path;
+    EXPECT_EQ(path.stem(), "tarnivel_settings_test") << path;
+}
+
+// Tables of rows kept dense by hand, a few related rows per line.
+// clang-format off
+TEST(SettingsConversion, WholeNumbersRoundHalvesToEvenWithinThe32BitRange)
+{
+    const std::pair<const char*, std::optional<std::int32_t>> rows[] = {
+        {"1234.5", 1234}, {"1235.5", 1236}, {"-2.5", -2}, {"2.5001", 3}, {".5", 0}, {" +42\t", 42},
+        {"1.234568E+07", 12345680}, {"-2147483648.5", INT32_MIN}, {"2147483647.5", {}},
+        {"1e400", {}}, {"", {}}, {"12abc", {}}, {"+-5", {}}, {"nan", {}}, {".", {}}};
+    for (const auto& [text, expected] : rows)
+        EXPECT_EQ(toWholeNumber(text), expected) << '"' << text << '"';
+}
+
+// Every key missing (the first run), stored with text that converts, then with text that does
+// not or lies out of range: a colour one beyond the 32-bit range, or an opacity of 256, must not
+// wrap but fall back to the key's default.
+TEST(SettingsLoad, StoredTextConvertsOrFallsBackToTheKeysDefault)
+{
+    MemorySettings store;
+    EXPECT_EQ(chooseStartWindow(store), StartWindow::Wizard);
+    EXPECT_EQ(readWindowSettings(store),
+              (WindowSettings{100000, 255, 65280, 8421504, 65535, 1935, 1230, true, 255}));
+    store.values = {{"RunBefore", "0.4"}, {"MaxValue", "1235.5"}, {"DLColour", "2147483647"},
+        {"ULColour", "-2147483648"}, {"BackColour", "-1"}, {"OverlapColour", "0"},
+        {"Width", "12.5"}, {"Height", " 7"}, {"Float", "1"}, {"Opacity", "-0.5"}};
+    EXPECT_EQ(chooseStartWindow(store), StartWindow::Meter);
+    EXPECT_EQ(readWindowSettings(store),
+              (WindowSettings{1236, INT32_MAX, INT32_MIN, -1, 0, 12, 7, true, 0}));
+    store.values = {{"RunBefore", "maybe"}, {"MaxValue", "fast"}, {"DLColour", "2147483648"},
+        {"ULColour", "-2147483649"}, {"BackColour", ""}, {"OverlapColour", "red"},
+        {"Width", "wide"}, {"Height", "1e10"}, {"Float", "True"}, {"Opacity", "256"}};
+    EXPECT_EQ(chooseStartWindow(store), StartWindow::Wizard);
+    EXPECT_EQ(readWindowSettings(store),
+              (WindowSettings{100000, 255, 65280, 8421504, 65535, 1935, 1230, false, 255}));
+    store.values["RunBefore"] = "TRUE"; // a truth word in any letter case
+    EXPECT_EQ(chooseStartWindow(store), StartWindow::Meter);
+}
+
+// WAYLAND_DISPLAY, DISPLAY, QT_QPA_PLATFORM (nullptr: unset; empty counts as unset), and the
+// platform forced, if any.
+TEST(PlatformChoice, XcbOnlyInAWaylandSessionWithXWaylandWhenTheUserNamedNoPlatform)
+{
+    const std::array<const char*, 4> rows[] = {{"wayland-0", ":0", nullptr, "xcb"},
+        {"wayland-0", ":0", "", "xcb"}, {"wayland-0", ":0", "wayland", nullptr},
+        {"wayland-0", "", nullptr, nullptr}, {nullptr, ":0", nullptr, nullptr}};
+    for (const auto& row : rows)
+        EXPECT_STREQ(forcedQpaPlatform(row[0], row[1], row[2]), row[3])
+            << testing::PrintToString(row);
+}
+// clang-format on

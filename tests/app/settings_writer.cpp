@@ -3,7 +3,7 @@
 #include "app/qsettings_backend.h"
 #include "tests/support/settings_generation.h"
 
-#include <cstdio>
+#include <iostream>
 
 int main(int argc, char** argv)
 {
@@ -11,11 +11,8 @@ int main(int argc, char** argv)
         return 2;
     tarnivel::QSettingsBackend store(QString::fromLocal8Bit(argv[1]));
     int g = tarnivel::storedGeneration(store).value_or(0);
-    for (bool first = true;; first = false) {
-        tarnivel::storeGeneration(store, ++g); // ends in a flush
-        if (first) {
-            std::puts("stored");
-            std::fflush(stdout);
-        }
-    }
+    tarnivel::storeGeneration(store, ++g); // ends in a flush
+    std::cout << "stored" << std::endl;
+    for (;;)
+        tarnivel::storeGeneration(store, ++g);
 }

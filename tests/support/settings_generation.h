@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/settings.h"
+#include "tests/support/memory_settings.h"
 
 #include <optional>
 #include <string>
@@ -10,15 +11,10 @@ namespace tarnivel {
 // One generation of the meter's stored settings: every value, and a long note that makes the
 // file span several blocks, follows from the number g. A file that mixes two generations or
 // lacks part of one does not read back as a generation.
-inline std::string generationNote(int g)
-{
-    return std::string(6000, static_cast<char>('a' + g % 26));
-}
-
 inline void storeGeneration(SettingsBackend& store, int g)
 {
     const auto f = static_cast<float>(g);
-    store.setValue(kAppName, kSection, "Note", generationNote(g));
+    store.setValue(kAppName, kSection, "Note", std::string(6000, static_cast<char>('a' + g % 26)));
     writeWindowSettings(store, LiveSettings{f, g, g, g, g, g % 2 == 1,
                                             static_cast<std::uint8_t>(g % 256), f, f, true});
 }
@@ -26,11 +22,12 @@ inline void storeGeneration(SettingsBackend& store, int g)
 inline std::optional<int> storedGeneration(SettingsBackend& store)
 {
     const WindowSettings s = readWindowSettings(store);
-    const int g = s.DLColour;
-    const WindowSettings whole{g, g, g, g, g, g, g, g % 2 == 1, static_cast<std::uint8_t>(g % 256)};
-    if (s != whole || store.value(kAppName, kSection, "Note") != generationNote(g))
+    MemorySettings whole;
+    storeGeneration(whole, s.DLColour);
+    if (s != readWindowSettings(whole) ||
+        store.value(kAppName, kSection, "Note") != whole.values["Note"])
         return std::nullopt;
-    return g;
+    return s.DLColour;
 }
 
 } // namespace tarnivel
