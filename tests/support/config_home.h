@@ -12,8 +12,6 @@ class ConfigHome {
 public:
     ConfigHome() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path())); }
     ~ConfigHome() { qputenv("XDG_CONFIG_HOME", m_old); }
-    ConfigHome(const ConfigHome&) = delete;
-    ConfigHome& operator=(const ConfigHome&) = delete;
 
     bool isValid() const { return m_dir.isValid(); }
     QString path() const { return m_dir.path(); }

@@ -15,8 +15,7 @@ struct MemorySettings final : SettingsBackend {
     std::optional<std::string> value(std::string_view, std::string_view,
                                      std::string_view key) override
     {
-        const auto it = values.find(key);
-        return it == values.end() ? std::nullopt : std::optional(it->second);
+        return values.contains(key) ? std::optional(values.find(key)->second) : std::nullopt;
     }
     void setValue(std::string_view, std::string_view, std::string_view key,
                   std::string_view text) override
