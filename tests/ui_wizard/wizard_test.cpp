@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -124,20 +126,50 @@ TEST_F(WizardTest, FinishStoresTheRateOrSaysWhy)
     }
 }
 
-// The question in a real message box: Esc means staying, as "Yes" does; only "No" ends the
-// program.
+// Keys that type no printable character edit the rate box as usual (their texts as X11 and
+// Wayland give them), and Enter there finishes.
+TEST_F(WizardTest, EditingKeysWorkInTheRateBoxAndEnterFinishes)
+{
+    agree();
+    next().click();
+    next().click();
+    list().setCurrentIndex(11);
+    QTest::keyClicks(&other(), "1234");
+    for (const auto& [key, text] : {std::pair{Qt::Key_Home, u'\0'},
+                                    {Qt::Key_Delete, u'\x7f'},
+                                    {Qt::Key_A, u'\x01'},
+                                    {Qt::Key_X, u'\x18'},
+                                    {Qt::Key_Z, u'\x1a'}}) {
+        QKeyEvent press(QEvent::KeyPress, key,
+                        key == Qt::Key_Home || key == Qt::Key_Delete ? Qt::NoModifier
+                                                                     : Qt::ControlModifier,
+                        text ? QString(QChar(text)) : QString());
+        QApplication::sendEvent(&other(), &press);
+    }
+    QTest::keyClick(&other(), Qt::Key_Return);
+    EXPECT_EQ(settings.values["MaxValue"], "234"); // Delete, cut all, undo the cut
+}
+
+// The question in a real message box: Esc and its close button mean staying, as "Yes" does;
+// only "No" ends the program.
 TEST_F(WizardTest, OnlyNoInTheQuestionsBoxEndsTheProgram)
 {
-    for (const bool no : {false, true}) {
+    const std::function<void(QMessageBox*)> answers[] = {
+        [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); },
+        [](QMessageBox* box) { box->close(); },
+        [](QMessageBox* box) {
+            box->button(QMessageBox::No)->click();
+        }};
+    for (const auto& answerBox : answers) {
         restart(true);
         QTimer answering;
-        QObject::connect(&answering, &QTimer::timeout, [no] {
+        QObject::connect(&answering, &QTimer::timeout, [&answerBox] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                no ? box->button(QMessageBox::No)->click() : QTest::keyClick(box, Qt::Key_Escape);
+                answerBox(box);
         });
         answering.start(10);
         next().click();
-        EXPECT_EQ(quits, no ? 1 : 0);
+        EXPECT_EQ(quits, &answerBox == &answers[2] ? 1 : 0);
     }
 }
 
