@@ -7,36 +7,25 @@ pids=()
 
 e2e_cleanup() {
     local status=$? pid log
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
+    kill "${pids[@]}" 2>/dev/null || true
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    for log in "$work"/*.log; do
+        [ "$status" -ne 0 ] && [ -s "$log" ] || continue
+        echo "--- ${log##*/} (tail)"
+        grep -v '^DL: ' "$log" | tail -n 15 || true
     done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    if [ "$status" -ne 0 ]; then
-        for log in "$work"/*.log; do
-            [ -s "$log" ] || continue
-            echo "--- ${log##*/} (tail)"
-            grep -v '^DL: ' "$log" | tail -n 15 || true
-        done
-    fi
     rm -rf "$work"
 }
 trap e2e_cleanup EXIT
 
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
+fail() { echo "FAIL: $*" && exit 1; }
 
-# Waits up to $1 seconds (tenths allowed) for the command after it to succeed.
+# Waits up to $1 whole seconds for the command after it to succeed.
 wait_for() {
-    local tries
-    tries=$(awk -v s="$1" 'BEGIN { print int(s * 10) }')
+    local tries=$(($1 * 10))
     shift
     until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
+        [ $((tries -= 1)) -gt 0 ] || return 1
         sleep 0.1
     done
 }
@@ -91,7 +80,7 @@ setting() { sed -n "s/^$1=//p" "$config"; }
 # Every key the meter stores is in $config; $1 says after what.
 all_stored() {
     local key
-    for key in RunBefore MaxValue DLColour ULColour BackColour OverlapColour Float Opacity Width Height; do
+    for key in RunBefore MaxValue {DL,UL,Back,Overlap}Colour Float Opacity Width Height; do
         grep -q "^$key=" "$config" || fail "$key was not stored after $1"
     done
 }
@@ -119,11 +108,7 @@ geometry() { # prints "x y width height" of window $1 (default: the meter window
 # Opens the context menu on the graph of the meter window $window and presses the given keys.
 menu() {
     read -r wx wy _ _ < <(geometry)
-    xdotool mousemove "$((wx + 40))" "$((wy + 20))"
-    sleep 0.2
-    xdotool click 3
-    sleep 0.5
-    xdotool key --delay 100 "$@"
+    xdotool mousemove "$((wx + 40))" "$((wy + 20))" sleep 0.2 click 3 sleep 0.5 key --delay 100 "$@"
     sleep 0.5
 }
 
