@@ -14,8 +14,7 @@ options=()
 if [ "$scenario" = xwayland ]; then
     options+=(--xwayland)
     # XWayland puts its socket here, as an X server started at boot would.
-    [ -d /tmp/.X11-unix ] || { mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix; } ||
-        fail "cannot create /tmp/.X11-unix for XWayland"
+    mkdir -p -m 1777 /tmp/.X11-unix || fail "cannot create /tmp/.X11-unix for XWayland"
 fi
 weston --backend=headless-backend.so --socket=tarnivel-e2e --idle-time=0 "${options[@]}" \
     >"$work/weston.log" 2>&1 &
@@ -29,9 +28,7 @@ if [ "$scenario" = xwayland ]; then
 fi
 
 start
-ticks() { grep -c '^DL: ' "$work/tarnivel.log" || true; }
-ticked() { [ "$(ticks)" -ge 3 ]; }
-wait_for 15 ticked || fail "the meter did not tick ($(ticks) ticks)"
+wait_for 15 bash -c "[ \$(grep -c '^DL: ' '$work/tarnivel.log') -ge 3 ]" || fail "the meter did not tick"
 if [ "$scenario" = xwayland ]; then
     # The meter chose X11 by itself: an X window with the opacity asked for (200 of 255).
     # Weston's X window manager keeps neither "above" nor asked-for positions: not checked.
@@ -39,10 +36,10 @@ if [ "$scenario" = xwayland ]; then
     xprop -id "$window" _NET_WM_WINDOW_OPACITY | grep -q '= 3368601800$' ||
         fail "opacity not asked for: $(xprop -id "$window" _NET_WM_WINDOW_OPACITY)"
 else
-    grep -q 'could not connect to display' "$work/tarnivel.log" && fail "the meter tried X11"
+    ! grep -q 'could not connect to display' "$work/tarnivel.log" || fail "the meter tried X11"
 fi
 kill -TERM "$program"
 ends_within 10 "SIGTERM"
 all_stored "SIGTERM"
 [ "$(setting Opacity)" = 200 ] || fail "Opacity stored as '$(setting Opacity)'"
-echo "PASS: $scenario ($(ticks) ticks)"
+echo "PASS: $scenario"
