@@ -111,8 +111,3 @@ menu() {
     xdotool mousemove "$((wx + 40))" "$((wy + 20))" sleep 0.2 click 3 sleep 0.5 key --delay 100 "$@"
     sleep 0.5
 }
-
-pixel() { # prints "r g b" of the screen pixel at (x, y)
-    import -window root -crop "1x1+$1+$2" txt:- |
-        awk -F'[(,)]' 'NR == 2 {print int($3 / 257), int($4 / 257), int($5 / 257)}'
-}
