@@ -34,9 +34,7 @@ TABLE
 left=$(find "${config%/*}" "$XDG_RUNTIME_DIR" -mindepth 1)
 [ -z "$left" ] || fail "settings or the lock touched: $left"
 
-"$tarnivel" -platform offscreen >"$work/tarnivel.log" 2>&1 &
-program=$!
-pids+=("$program")
+start -platform offscreen
 wait_for 10 test -S "$XDG_RUNTIME_DIR/tarnivel-default.socket" || fail "-platform did not reach Qt"
 kill -TERM "$program"
 ends_within 10 SIGTERM

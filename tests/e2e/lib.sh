@@ -51,11 +51,11 @@ private_session() {
     [ $# -eq 0 ] || printf '%s\n' '[Settings]' "$@" >"$config"
 }
 
-# Starts $tarnivel in the background, every tick logging its label to $work/tarnivel.log; its
-# process id in $program.
+# Starts $tarnivel with the given arguments in the background, every tick logging its label to
+# $work/tarnivel.log; its process id in $program.
 start() {
     QT_LOGGING_RULES="tarnivel.tick.debug=true" QT_MESSAGE_PATTERN='%{message}' \
-        "$tarnivel" >"$work/tarnivel.log" 2>&1 &
+        "$tarnivel" "$@" >"$work/tarnivel.log" 2>&1 &
     program=$!
     pids+=("$program")
 }
