@@ -24,20 +24,22 @@ namespace {
 
 // clang-format off
 const char* const kWizard[] = {"caption=Welcome...",
-    "lblWelcome=Welcome to Tarnivel!\n\nTHIS SOFTWARE IS PROVIDED 'AS IS', WITHOUT WARRANTY OF ANY "
-    "KIND, EXPRESS OR IMPLIED, INCLUDING BUT NOT LIMITED TO THE WARRANTIES OF MERCHANTABILITY, "
-    "FITNESS FOR A PARTICULAR PURPOSE AND NONINFRINGEMENT. IN NO EVENT SHALL THE AUTHOR BE LIABLE "
-    "FOR ANY CLAIM, DAMAGES OR OTHER LIABILITY,WHETHER IN AN ACTION OF CONTRACT, TORT OR OTHERWISE, "
-    "ARISING FROM, OUT OF OR IN CONNECTION WITH THE SOFTWARE OR THE USE OR OTHER DEALINGS IN THE "
-    "SOFTWARE.",
-    "optAgree0=I agree", "optAgree1=I do not agree", "Label2=Connection Type:", "lblOther=bytes/sec",
-    "lblThankYouWare=Tarnivel is 'thank-you-ware'. If you like it, email the author to say thanks.",
-    "lblBlah=You need to tell Tarnivel what type of Internet connection you have, so that the graph "
-    "will be displayed to the correct scale.\n\nYou can change this later by clicking the right "
-    "mouse button over the display and choosing 'Settings...' from the menu.",
+    "lblWelcome=Welcome to Tarnivel!\n\nTHIS SOFTWARE IS PROVIDED 'AS IS', WITHOUT WARRANTY OF "
+    "ANY KIND, EXPRESS OR IMPLIED, INCLUDING BUT NOT LIMITED TO THE WARRANTIES OF MERCHANTABILITY, "
+    "FITNESS FOR A PARTICULAR PURPOSE AND NONINFRINGEMENT. IN NO EVENT SHALL THE AUTHOR BE "
+    "LIABLE FOR ANY CLAIM, DAMAGES OR OTHER LIABILITY,WHETHER IN AN ACTION OF CONTRACT, TORT OR "
+    "OTHERWISE, ARISING FROM, OUT OF OR IN CONNECTION WITH THE SOFTWARE OR THE USE OR OTHER "
+    "DEALINGS IN THE SOFTWARE.",
+    "optAgree0=I agree", "optAgree1=I do not agree", "Label2=Connection Type:",
+    "lblOther=bytes/sec",
+    "lblThankYouWare=Tarnivel is 'thank-you-ware'. If you like it, email the author to say "
+    "thanks.",
+    "lblBlah=You need to tell Tarnivel what type of Internet connection you have, so that the "
+    "graph will be displayed to the correct scale.\n\nYou can change this later by clicking the "
+    "right mouse button over the display and choosing 'Settings...' from the menu.",
     "cmdConnectionType=Don't know|14.4k Modem|28.8k Modem|56k Modem|128k ISDN|512k ADSL|1Mb ADSL|"
     "2Mb ADSL|4Mb ADSL|T1|T3|Other",
-    "cmdBack=<< Back", "cmdNext=Next >>", "cmdNext=Finish",
+    "cmdBack=<< Back", "cmdNext=Next >>", "cmdNext=Finish", "HyperLink2=Tarnivel user guide",
     ":o(=You must indicate that you agree to the terms displayed before using this software\n"
     "Do you wish to continue?",
     "Tarnivel=Please choose a connection type from the list. If you are not sure what type of "
@@ -62,6 +64,7 @@ const char* const kSettings[] = {"caption=Settings", "TabStrip1=Options|Colours|
     "label=Outgoing:", "label=Background:", "cmdInColour=...", "Command3=...", "Command1=...",
     "Command2=...", "label=Downloaded:", "label=Uploaded:", "lblDLTotal=1.50 kb",
     "lblULTotal=0.00 bytes", "lblVersion=Version " TARNIVEL_VERSION,
+    "HyperLink3=Tarnivel user guide",
     "lblAbout=Tarnivel is 'thank-you-ware'. If you like it, email the author to say thanks.",
     "Ooops!=There was a problem with the value you chose:\nYou did not enter a numeric value!",
     "Ooops!=There was a problem with the value you chose:\nPlease enter a value between 1 and "
