@@ -24,9 +24,11 @@ QByteArray contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEST(QSettingsBackend, JunkReadsAsDefaultsAndWrittenSettingsLoadInANewRun)
+// Hand-edited or damaged text (stray lines, QSettings' own forms, quotes, binary bytes, NULs)
+// reads as the defaults; a value written with line breaks reads back whole in a new run and
+// adds no key. The kill test below covers the round trip of every other key.
+TEST(QSettingsBackend, JunkReadsAsDefaultsAndLineBreaksStayInTheirValue)
 {
-    // Hand-edited or damaged: stray lines, QSettings' own forms, quotes, binary bytes, NULs.
     static constexpr char kJunk[] = "garbage before any section\n[Settings\n[Settings]"
                                     "\nRunBefore=maybe\nMaxValue=1, 2, 3\nBackColour="
                                     "\nDLColour=@ByteArray(\\0\\x1)\nOverlapColour=\"12\""
@@ -37,25 +39,19 @@ TEST(QSettingsBackend, JunkReadsAsDefaultsAndWrittenSettingsLoadInANewRun)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
                 file.write(QByteArray(kJunk, sizeof kJunk - 1) + QByteArray(300, '\0')) > 0);
     file.close();
-    const std::string note = "0\nInjected=1\r\\n"; // line breaks in a value must not add keys
+    const std::string note = "0\nInjected=1\r\\n";
     {
         QSettingsBackend store(path);
         EXPECT_EQ(chooseStartWindow(store), StartWindow::Wizard);
         const WindowSettings defaults{100000, 255, 65280, 8421504, 65535, 1935, 1230, false, 255};
         EXPECT_EQ(readWindowSettings(store), defaults); // Float off: "1," is not "1"
-        store.setValue(kAppName, kSection, "RunBefore", "1");
         store.setValue(kAppName, kSection, "Note", note);
-        writeWindowSettings(store, LiveSettings{12345678.f, 255, 65280, -16777216, 65535, false,
-                                                200, 1935.f, 1230.f, true});
     }
     // A file new to this process, so that QSettings reads it rather than its cache of the first.
     ASSERT_TRUE(QFile::copy(path, path + QStringLiteral(".run2")));
     QSettingsBackend store(path + QStringLiteral(".run2"));
-    EXPECT_EQ(chooseStartWindow(store), StartWindow::Meter);
     EXPECT_EQ(store.value(kAppName, kSection, "Note"), note);
     EXPECT_EQ(store.value(kAppName, kSection, "Injected"), std::nullopt);
-    const WindowSettings expected{12345680, 255, 65280, -16777216, 65535, 1935, 1230, false, 200};
-    EXPECT_EQ(readWindowSettings(store), expected);
 }
 
 #ifdef Q_OS_UNIX
