@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 
-using namespace tarnivel;
-
 // A copy of the probe runs from a folder of the test's own while its file is left alone,
 // replaced the way a package upgrade does it (a new file renamed over the old one), or removed.
 TEST(RunningProgramPath, NamesTheProgramFileEvenAfterAnUpgradeReplacedIt)
@@ -22,12 +20,10 @@ TEST(RunningProgramPath, NamesTheProgramFileEvenAfterAnUpgradeReplacedIt)
         QProcess probe;
         probe.start(program, {});
         ASSERT_TRUE(probe.waitForStarted());
-        if (change == "replaced") {
-            ASSERT_TRUE(QFile::copy(program, upgrade));
-            ASSERT_EQ(std::rename(QFile::encodeName(upgrade), QFile::encodeName(program)), 0);
-        } else if (change == "removed") {
-            ASSERT_TRUE(QFile::remove(program));
-        }
+        ASSERT_TRUE(change != "replaced" ||
+                    (QFile::copy(program, upgrade) &&
+                     std::rename(QFile::encodeName(upgrade), QFile::encodeName(program)) == 0));
+        ASSERT_TRUE(change != "removed" || QFile::remove(program));
         probe.write("\n");
         ASSERT_TRUE(probe.waitForFinished());
         EXPECT_EQ(probe.readAllStandardOutput().trimmed().toStdString(),

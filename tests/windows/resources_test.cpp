@@ -26,11 +26,11 @@ unsigned le(const std::vector<unsigned char>& bytes, std::size_t at, int size)
     return value;
 }
 
+// The bytes of each image are the icon file's own (tested where it is made).
 TEST(ProgramResources, IconGroupHoldsBothSizesAs32BitImages)
 {
     const auto group = resource(1, RT_GROUP_ICON);
     ASSERT_GE(group.size(), 6u);
-    EXPECT_EQ(le(group, 2, 2), 1u); // icons
     ASSERT_EQ(le(group, 4, 2), 2u);
     for (unsigned i = 0; i < 2; ++i) {
         const std::size_t entry = 6 + 14 * i; // packed GRPICONDIRENTRY
@@ -40,34 +40,22 @@ TEST(ProgramResources, IconGroupHoldsBothSizesAs32BitImages)
         EXPECT_EQ(le(group, entry + 6, 2), 32u);
         const auto image = resource(le(group, entry + 12, 2), RT_ICON);
         ASSERT_EQ(image.size(), le(group, entry + 8, 4)) << size;
-        EXPECT_EQ(le(image, 4, 4), size);     // BITMAPINFOHEADER width
-        EXPECT_EQ(le(image, 8, 4), 2 * size); // colour and mask rows
-        EXPECT_EQ(le(image, 14, 2), 32u);
     }
 }
 
-TEST(ProgramResources, VersionNamesTheProgram)
+// Windows reads the version from the string table the translation names: the build's version.
+TEST(ProgramResources, VersionIsTheBuildsOwn)
 {
     wchar_t path[MAX_PATH * 4];
     ASSERT_GT(GetModuleFileNameW(nullptr, path, MAX_PATH * 4), 0u);
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
-    ASSERT_GT(size, 0u);
-    std::vector<char> data(size);
-    ASSERT_TRUE(GetFileVersionInfoW(path, 0, size, data.data()));
-
-    const std::pair<const wchar_t*, const wchar_t*> strings[] = {
-        {L"ProductName", L"Tarnivel"},
-        {L"OriginalFilename", L"Tarnivel.exe"},
-        {L"FileVersion", TARNIVEL_VERSION_TEXT},
-    };
-    for (const auto& [key, expected] : strings) {
-        const std::wstring query = std::wstring(L"\\StringFileInfo\\040904b0\\") + key;
-        void* text = nullptr;
-        UINT length = 0;
-        ASSERT_TRUE(VerQueryValueW(data.data(), query.c_str(), &text, &length)) << key;
-        EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(text)), expected);
-    }
+    std::vector<char> data(GetFileVersionInfoSizeW(path, nullptr));
+    ASSERT_TRUE(!data.empty() &&
+                GetFileVersionInfoW(path, 0, static_cast<DWORD>(data.size()), data.data()));
+    void* text = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(
+        VerQueryValueW(data.data(), L"\\StringFileInfo\\040904b0\\FileVersion", &text, &length));
+    EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(text)), TARNIVEL_VERSION_TEXT);
 }
 
 } // namespace
