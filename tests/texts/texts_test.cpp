@@ -90,9 +90,13 @@ const Text kTexts[] = {
     {"settings", "label", "bytes/sec"},
     {"settings", "label", "Transparency:"},
     {"settings", "cmbTrans", "Opaque|10%|20%|30%|40%|50%|60%|70%|80%|90%"},
+#ifdef Q_OS_WIN
+    {"settings", "chkStartup", "Start automatically when Windows starts"},
+#else
     {"settings", "chkStartup", "Start automatically when I log in",
      "on Linux the box starts the program with the desktop session, not with Windows; the "
      "Windows build keeps \"Start automatically when Windows starts\""},
+#endif
     {"settings", "label", "Incoming:"},
     {"settings", "label", "Overlap:"},
     {"settings", "label", "Outgoing:"},
