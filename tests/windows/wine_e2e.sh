@@ -11,7 +11,7 @@ exe=$1
 source "$(dirname "$0")/../e2e/lib.sh"
 echo "end-to-end under Wine: $exe"
 
-export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export HOME="$work" WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'status=$?; wineserver -k >/dev/null 2>&1; (exit $status); e2e_cleanup' EXIT
 start_xvfb
 start_openbox
