@@ -34,6 +34,15 @@ all_stored() {
     done
 }
 shown() { xwininfo -id "$window" | grep -q IsViewable; }
+# The context menu on the meter's graph, once Wine shows it (a window named after the program),
+# and the given keys.
+menu() {
+    read -r wx wy _ _ < <(geometry)
+    xdotool mousemove "$((wx + 40))" "$((wy + 20))" sleep 0.2 click 3
+    wait_for 5 window_named Tarnivel || fail "no context menu"
+    xdotool key --delay 100 "$@"
+    sleep 0.5
+}
 
 # --- 1. no settings: the wizard, finished with the keyboard ("I agree", Next, Next, Finish with
 # "Don't know" and its note); then the meter
