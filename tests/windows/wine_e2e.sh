@@ -12,7 +12,8 @@ source "$(dirname "$0")/../e2e/lib.sh"
 echo "end-to-end under Wine: $exe"
 
 export HOME="$work" WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'status=$?; wineserver -k >/dev/null 2>&1; (exit $status); e2e_cleanup' EXIT
+# Wine's processes end first; lib.sh's clean-up then sees the script's status ($?) again.
+trap 'status=$?; set +e; wineserver -k >/dev/null 2>&1; (exit $status); e2e_cleanup' EXIT
 start_xvfb
 start_openbox
 start_trayer
