@@ -1,6 +1,7 @@
 // Tarnivel: a small network-traffic meter. Answers --help and --version, or opens the first-run
 // wizard or the meter window and runs until the last window is gone.
 #include "app/command_line.h"
+#include "app/instance_place.h"
 #include "app/platform_choice.h"
 #include "app/qsettings_backend.h"
 #include "app/quit_signals.h"
@@ -11,7 +12,6 @@
 #include "ui/wizard/wizard.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 
 #include <chrono>
 #include <cstdlib>
@@ -47,10 +47,8 @@ int main(int argc, char* argv[])
 
     // One meter per user session and display: a second start brings the first forward and ends
     // here, before it has read or can store any setting.
-    tarnivel::SingleInstance instance(
-        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
-        QString::fromStdString(tarnivel::instanceName(qgetenv("DISPLAY").toStdString(),
-                                                      qgetenv("WAYLAND_DISPLAY").toStdString())));
+    const tarnivel::InstancePlace place = tarnivel::sessionInstancePlace();
+    tarnivel::SingleInstance instance(place.folder, place.name);
     if (!instance.claim())
         return 0;
 

@@ -1,5 +1,7 @@
 #include "app/qsettings_backend.h"
 
+#include "app/user_store.h"
+
 #include <QFileDevice>
 #include <QLockFile>
 
@@ -99,13 +101,7 @@ std::unique_ptr<QSettings> openStore(const QString& iniFilePath)
 {
     if (!iniFilePath.isEmpty())
         return std::make_unique<QSettings>(iniFilePath, checkedIniFormat());
-    const QString name = fromUtf8(kAppName);
-#ifdef Q_OS_WIN
-    // The registry: every value is written on its own, no file can be left half-written.
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
-#else
-    return std::make_unique<QSettings>(checkedIniFormat(), QSettings::UserScope, name, name);
-#endif
+    return openUserStore(checkedIniFormat());
 }
 
 } // namespace

@@ -9,10 +9,10 @@
 
 namespace tarnivel {
 
-// The settings store on QSettings. An empty path opens the user's native store (the registry
-// on Windows, an INI file under the user's configuration folder elsewhere); a path opens that
-// INI file, which is how tests keep away from the real store. Sections are QSettings groups.
-// The store belongs to the one application, so the application argument selects nothing.
+// The settings store on QSettings. An empty path opens the user's own store (openUserStore: the
+// registry on Windows, an INI file under the user's configuration folder elsewhere); a path
+// opens that INI file, which is how tests keep away from the real store. Sections are QSettings
+// groups. The store belongs to the one application, so the application argument selects nothing.
 class QSettingsBackend final : public SettingsBackend {
 public:
     explicit QSettingsBackend(const QString& iniFilePath = {});

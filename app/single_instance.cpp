@@ -10,6 +10,9 @@ constexpr QByteArrayView kComeForward = "raise\n";
 constexpr int kWaitMs = 500;
 // While the first process is still starting, it holds the lock but does not listen yet.
 constexpr int kConnectTries = 10;
+// The first one hangs up once it has read the request. Hanging up before would lose the request
+// on Windows, where a pipe closed by its writer drops what its reader has not read yet.
+constexpr int kTakeMs = 5000;
 
 } // namespace
 
@@ -45,7 +48,7 @@ bool SingleInstance::claim()
         if (socket.waitForConnected(kWaitMs)) {
             socket.write(kComeForward.data(), kComeForward.size());
             socket.waitForBytesWritten(kWaitMs);
-            socket.disconnectFromServer();
+            socket.waitForDisconnected(kTakeMs);
             return false;
         }
         if (m_lock.tryLock(kWaitMs / 5)) {

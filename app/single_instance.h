@@ -15,8 +15,7 @@ class SingleInstance final : public QObject {
     Q_OBJECT
 
 public:
-    // name: see instanceName(). folder: where the lock and the socket live, private to the user
-    // (the runtime folder).
+    // folder and name: see sessionInstancePlace(); the folder is private to the user.
     SingleInstance(const QString& folder, const QString& name, QObject* parent = nullptr);
     ~SingleInstance() override;
     Q_DISABLE_COPY_MOVE(SingleInstance)

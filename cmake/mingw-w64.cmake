@@ -10,6 +10,16 @@ set(CMAKE_CXX_COMPILER ${TARNIVEL_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${TARNIVEL_MINGW_PREFIX}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${TARNIVEL_MINGW_PREFIX})
+# An installed Qt for Windows (e.g. the unpacked qt6-mingw archive): searched like the system's
+# own files, with its host tools (moc, rcc, uic) taken from the build machine's Qt of the same
+# version.
+set(TARNIVEL_MINGW_QT "" CACHE PATH "Qt for Windows to build the program and its widget tests with")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES TARNIVEL_MINGW_QT)
+if(TARNIVEL_MINGW_QT)
+    list(APPEND CMAKE_FIND_ROOT_PATH "${TARNIVEL_MINGW_QT}")
+    set(QT_HOST_PATH /usr)
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

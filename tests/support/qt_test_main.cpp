@@ -1,4 +1,5 @@
 // GoogleTest entry for the widget tests: a QApplication on the offscreen platform, C locale.
+// Wine hands no QT_* variable to Windows programs: the defaults are set here.
 #include <QApplication>
 #include <QLocale>
 
@@ -9,6 +10,10 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef TARNIVEL_TEST_FONTS
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR"))
+        qputenv("QT_QPA_FONTDIR", TARNIVEL_TEST_FONTS);
+#endif
     QApplication app(argc, argv);
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(QLocale::c());

@@ -22,6 +22,13 @@
 namespace tarnivel {
 namespace {
 
+// On Linux the box starts the program with the desktop session.
+#ifdef Q_OS_WIN
+#define kStartup "chkStartup=Start automatically when Windows starts"
+#else
+#define kStartup "chkStartup=Start automatically when I log in"
+#endif
+
 // clang-format off
 const char* const kWizard[] = {"caption=Welcome...",
     "lblWelcome=Welcome to Tarnivel!\n\nTHIS SOFTWARE IS PROVIDED 'AS IS', WITHOUT WARRANTY OF "
@@ -55,12 +62,10 @@ const char* const kMeter[] = {"caption=Form1", "lblDisplay=", "lblDisplay=DL: 1.
     "tooltip=Tarnivel", "tooltip=Tarnivel: DL: 1.5 UL: 0.0", "menu=Float", "menu=Send To Tray",
     "menu=Settings...", "menu=Exit"};
 
-// On Linux the box starts the program with the desktop session; the Windows build says "when
-// Windows starts".
 const char* const kSettings[] = {"caption=Settings", "TabStrip1=Options|Colours|Statistics|About",
     "cmdOK=OK", "cmdCancel=Cancel", "label=Vertical Scale:", "label=bytes/sec",
     "label=Transparency:", "cmbTrans=Opaque|10%|20%|30%|40%|50%|60%|70%|80%|90%",
-    "chkStartup=Start automatically when I log in", "label=Incoming:", "label=Overlap:",
+    kStartup, "label=Incoming:", "label=Overlap:",
     "label=Outgoing:", "label=Background:", "cmdInColour=...", "Command3=...", "Command1=...",
     "Command2=...", "label=Downloaded:", "label=Uploaded:", "lblDLTotal=1.50 kb",
     "lblULTotal=0.00 bytes", "lblVersion=Version " TARNIVEL_VERSION,
