@@ -7,176 +7,124 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 
 #include <gtest/gtest.h>
-#include <sstream>
 
-namespace tarnivel {
-namespace {
+using namespace tarnivel;
+using namespace std::chrono_literals;
 
 // The fixture is the window's counter table, clock, tray and end of the program.
 class MainWindowTest : public ::testing::Test, public CounterSource {
 protected:
     bool readTable(std::vector<InterfaceCounters>& rows) override
     {
-        rows = {{"eth0", received, sent}};
+        rows = {{"eth0", received, 0}};
         return true;
     }
     unsigned counterBits() const override { return 64; }
 
-    // A window over a fresh store that holds `stored`, "Key=text" pairs apart by blanks.
-    std::unique_ptr<frmMain> make(const std::string& stored = "", bool tray = true)
-    {
-        settings = {};
-        std::istringstream pairs(stored);
-        for (std::string pair; pairs >> pair;)
-            settings.values[pair.substr(0, pair.find('='))] = pair.substr(pair.find('=') + 1);
-        return std::make_unique<frmMain>(MainWindowDeps(
-            settings, *this, [this] { return now; }, [tray] { return tray; }, [this] { ++quits; },
-            [this] { return singleClicksOnly; }));
-    }
-    void tick(frmMain& w, std::uint64_t in, std::uint64_t out = 0)
-    {
-        received += in;
-        sent += out;
-        now += std::chrono::seconds(1);
-        w.Timer1_Timer();
-    }
-
     MemorySettings settings;
-    int quits = 0;                 // how often the window ended the program
-    bool singleClicksOnly = false; // the tray knows no double click
-    std::uint64_t received = 1'000'000, sent = 500'000;
     std::chrono::steady_clock::time_point now{};
+    std::uint64_t received = 6442450944; // 64-bit sums: no wrap at 4 GiB
 };
 
-// The meter's life: what it loads it stores back once, however it ends: a close of the window
-// (the window manager, Alt+F4), "Exit", or a quit of the application (session end, a signal), in
-// the tray as well. Float is on only for "1" and written back as "0" else; the size is stored only
-// for a normal window. "Send To Tray" needs a tray; only a tray that knows no double click
-// restores on a single click (the double click and the stacking are covered end to end,
-// tests/e2e); another start brings the meter forward.
+// What the meter loads it stores back once, however it ends: a close of the window, "Exit", or
+// a quit of the application (session end, a signal), in the tray as well. Float is on only for
+// "1"; the size is stored only for a normal window. "Send To Tray" needs a tray; only a tray that
+// knows no double click restores on a single click; another start brings the meter forward.
 TEST_F(MainWindowTest, LoadsTheSettingsLivesInTheTrayAndStoresThemOnceAtEveryEnd)
 {
     const struct {
         std::function<void(frmMain&)> end;
         Qt::WindowState state;
-        const char* storedFloat;
-        bool tray, clicksOnly;
-        int quits; // by the window; an application quit needs none
+        std::string storedFloat;
+        bool tray, clicksOnly, windowEnds; // an application quit needs no quit by the window
     } rows[] = {
-        {[](frmMain& w) { w.close(); }, Qt::WindowMaximized, "yes", false, false, 1},
+        {[](frmMain& w) { w.close(); }, Qt::WindowMaximized, "0", false, false, true},
         {[](frmMain& w) { w.tray().buildPopupMenu()->actions().back()->trigger(); },
-         Qt::WindowMinimized, "1", true, true, 1},
-        {[](frmMain& w) { w.tray().SendToTray(); }, Qt::WindowNoState, "0", true, false, 0},
+         Qt::WindowMinimized, "1", true, true, true},
+        {[](frmMain& w) { w.tray().SendToTray(); }, Qt::WindowNoState, "0", true, false, false},
     };
-    const std::string loaded =
-        "MaxValue=50000 DLColour=65280 ULColour=255 BackColour=0 OverlapColour=16711680 ";
     for (const auto& r : rows) {
-        quits = 0;
-        singleClicksOnly = r.clicksOnly;
-        const auto w =
-            make(loaded + "Float=" + r.storedFloat + " Opacity=128 Width=3000 Height=1500", r.tray);
-        const bool onTop = r.storedFloat == std::string("1");
-        const auto menu = w->tray().buildPopupMenu();
-        EXPECT_EQ(menu->actions()[0]->isChecked(), onTop);  // "Float"
-        EXPECT_EQ(menu->actions()[1]->isEnabled(), r.tray); // "Send To Tray"
-        w->show();
-        EXPECT_EQ(w->windowHandle()->opacity(), 128 / 255.0);
+        settings = {};
+        settings.values = {{"Float", r.storedFloat}};
+        int quits = 0; // how often the window ended the program
+        frmMain w({settings, *this, [this] { return now += 1s; }, [&r] { return r.tray; },
+                   [&quits] { ++quits; },
+                   [&r] {
+                       return r.clicksOnly;
+                   }});
+        const auto menu = w.tray().buildPopupMenu();
+        EXPECT_EQ(std::pair(menu->actions()[0]->isChecked(), menu->actions()[1]->isEnabled()),
+                  std::pair(r.storedFloat == "1", r.tray)); // "Float", "Send To Tray"
+        w.show();
+        EXPECT_EQ(w.windowOpacity(), 1.0);
+        w.tray().SendToTray();
+        emit w.tray().trayIcon().activated(QSystemTrayIcon::Trigger);
+        EXPECT_EQ(w.tray().isInTray(), r.tray && !r.clicksOnly);
+        w.BringForward();
+        EXPECT_TRUE(w.isVisible() && !w.tray().trayIcon().isVisible());
 
-        w->tray().SendToTray();
-        EXPECT_NE(w->isVisible(), r.tray);
-        emit w->tray().trayIcon().activated(QSystemTrayIcon::Trigger);
-        EXPECT_EQ(w->tray().isInTray(), r.tray && !r.clicksOnly);
-        w->BringForward();
-        EXPECT_TRUE(w->isVisible() && !w->tray().trayIcon().isVisible());
-
-        w->setWindowState(r.state);
-        r.end(*w);
-        EXPECT_EQ(quits, r.quits);
+        w.setWindowState(r.state);
+        r.end(w);
         QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection);
-        EXPECT_EQ(settings.log,
-                  loaded + "Float=" + (onTop ? "1" : "0") + " Opacity=128 " +
-                      (r.state == Qt::WindowNoState ? "Width=3000 Height=1500 " : "") + "flush");
+        EXPECT_EQ(std::pair(quits, settings.log.substr(settings.log.find("Float="))),
+                  std::pair(int{r.windowEnds}, "Float=" + r.storedFloat + " Opacity=255 " +
+                                                   (r.state ? "" : "Width=1935 Height=1230 ") +
+                                                   "flush"));
     }
 }
 
-TEST_F(MainWindowTest, TickShowsRatesAndTrayPictureAndGivesAnOpenSettingsDialogTheTotals)
-{
-    const auto w = make();
-    tick(*w, 1536);
-    EXPECT_TRUE(w->lblDisplay().text().isEmpty()); // counter sums are no rate
-    tick(*w, 12544, 2048);                         // KiB of 1024 bytes
-    EXPECT_EQ(w->lblDisplay().text(), "DL: 12.3 UL: 2.0");
-    EXPECT_EQ(w->tray().trayPictureKey(), "d1u0");
-    tick(*w, 41667, 9000);
-    EXPECT_EQ(w->lblDisplay().text(), "DL: 40.7 UL: 8.8");
-    EXPECT_EQ(w->tray().trayPictureKey(), "d3u1");
-    // The picture is the one for the key: its third incoming segment lit.
-    EXPECT_EQ(w->tray().trayIcon().icon().pixmap(16).toImage().pixel(4, 7), 0xFFFF0000);
-
-    // The settings dialog gets the totals while it is open.
-    const auto total = [&w] {
-        return w->settingsDialog()->findChild<QLabel*>(QStringLiteral("lblDLTotal"))->text();
-    };
-    received = 6442450944; // 64-bit sums: no wrap at 4 GiB
-    tick(*w, 0);
-    w->ShowSettings();
-    ASSERT_NE(w->settingsDialog(), nullptr);
-    tick(*w, 1024);
-    EXPECT_EQ(total(), "6.00 Gb");
-    w->settingsDialog()->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-    tick(*w, 1ull << 30);
-    EXPECT_EQ(total(), "6.00 Gb") << "no totals while closed";
-}
-
+// The rates and the tray picture follow the ticks; the settings dialog gets the totals while open.
 // The window keeps its size within the limits, the graph and the label laid out in it and the
 // shape cut to them. The menu opens on the right release over the graph (never on the window
 // system's context-menu event of the mouse), on the Menu key and on Shift+F10.
-TEST_F(MainWindowTest, ShapeFollowsTheSizeWithinTheLimitsAndTheMenuOpensOnReleaseOrFromKeys)
+TEST_F(MainWindowTest, ShowsRatesTotalsAndItsShapeAndOpensTheMenuOnReleaseOrFromKeys)
 {
-    const auto w = make();
+    frmMain w({settings, *this, [this] { return now += 1s; }, [] { return true; }, [] {}, {}});
+    w.ShowSettings();
+    const auto* total = w.settingsDialog()->findChild<QLabel*>(QStringLiteral("lblDLTotal"));
+    w.Timer1_Timer();
+    EXPECT_TRUE(w.lblDisplay().text().isEmpty()); // counter sums are no rate
+    received += 41667;                            // KiB of 1024 bytes
+    w.Timer1_Timer();
+    EXPECT_EQ(std::tuple(w.lblDisplay().text(), w.tray().trayPictureKey(), total->text()),
+              std::tuple("DL: 40.7 UL: 0.0", "d3u0", "6.00 Gb"));
+    // The picture is the one for the key: its third incoming segment lit.
+    EXPECT_EQ(w.tray().trayIcon().icon().pixmap(16).toImage().pixel(4, 7), 0xFFFF0000);
+    w.settingsDialog()->reject();
+    received += 1ull << 30;
+    w.Timer1_Timer();
+    EXPECT_EQ(total->text(), "6.00 Gb") << "no totals while closed";
+
     const struct {
         QSize asked, size;
         QRect graph, label; // the rows between and below them are cut out of the shape
-    } rows[] = {{{}, {129, 82}, {0, 0, 129, 69}, {0, 71, 129, 10}},
+    } rows[] = {{{129, 82}, {129, 82}, {0, 0, 129, 69}, {0, 71, 129, 10}},
                 {{5, 5}, {14, 27}, {0, 0, 14, 14}, {0, 16, 14, 10}},
                 {{5000, 9000}, {466, 466}, {0, 0, 466, 453}, {0, 455, 466, 10}}};
     for (const auto& r : rows) {
-        if (r.asked.isValid())
-            w->resize(r.asked);
-        w->show(); // the first row is laid out before the window is shown
-        EXPECT_EQ(w->size(), r.size);
-        EXPECT_EQ(w->graDU().geometry(), r.graph);
-        EXPECT_EQ(w->lblDisplay().geometry(), r.label);
-        EXPECT_EQ(w->mask(), QRegion(r.graph) + r.label) << r.size.width();
+        w.resize(r.asked);
+        w.show(); // the first row is laid out before the window is shown
+        EXPECT_EQ(std::tuple(w.size(), w.graDU().geometry(), w.lblDisplay().geometry(), w.mask()),
+                  std::tuple(r.size, r.graph, r.label, QRegion(r.graph) + r.label));
     }
 
-    // Closes any menu that opens and counts its items; a menu's own event loop runs the timer too.
-    qsizetype menu = 0;
+    qsizetype items = 0; // in the menus that open, each closed by a timer its event loop runs
     QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&menu] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            menu += popup->actions().size();
-            popup->close();
-        }
+    closer.callOnTimeout([&items] {
+        if (QWidget* popup = QApplication::activePopupWidget(); popup && popup->close())
+            items += popup->actions().size();
     });
     closer.start(10);
-    QTest::mousePress(&w->graDU(), Qt::RightButton, {}, {40, 20});
-    QTest::mouseRelease(&w->graDU(), Qt::RightButton, {}, {40, 20});
-    EXPECT_EQ(menu, 5) << "one menu with its five items";
-    for (const auto reason : {QContextMenuEvent::Mouse, QContextMenuEvent::Keyboard}) {
-        QContextMenuEvent event(reason, {10, 10}, w->mapToGlobal(QPoint(10, 10)));
-        QApplication::sendEvent(w.get(), &event);
-    }
-    QTest::keyClick(w.get(), Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_EQ(menu, 15) << "the Menu key and Shift+F10, but not the mouse's event";
+    QTest::mouseClick(&w.graDU(), Qt::RightButton, {}, {40, 20});
+    QContextMenuEvent mouse(QContextMenuEvent::Mouse, {}, {}),
+        key(QContextMenuEvent::Keyboard, {}, {});
+    QApplication::sendEvent(&w, &mouse);
+    QApplication::sendEvent(&w, &key);
+    QTest::keyClick(&w, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(items, 15) << "five items each: the release, the Menu key and Shift+F10";
 }
-
-} // namespace
-} // namespace tarnivel
