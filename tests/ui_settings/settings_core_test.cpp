@@ -8,16 +8,6 @@ using namespace tarnivel;
 // Tables of rows kept dense by hand, a few related rows per line.
 // clang-format off
 
-// Halves to even both ways (30% is 178.5); below 13 the rule gives position 10, which the list
-// lacks; positions outside the list give its ends. The dialog test goes through the widgets.
-TEST(Transparency, PositionsAndOpacitiesBothWays)
-{
-    for (const auto& [position, opacity] : {std::pair{3, 178}, {9, 26}, {-1, 255}, {10, 26}})
-        EXPECT_EQ(opacityForPosition(position), opacity) << position;
-    for (const auto& [opacity, position] : {std::pair{178, 3}, {242, 1}, {243, 0}, {12, 9}})
-        EXPECT_EQ(positionForOpacity(static_cast<std::uint8_t>(opacity)), position) << opacity;
-}
-
 // The dialog test covers "", "0" and "10000000" through the widgets; these are what the
 // digits-only box cannot produce, one row per outcome and path.
 TEST(Scale, ShownPlainAndChecked)
