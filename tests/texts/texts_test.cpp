@@ -1,6 +1,6 @@
 // The texts built or placed at run time, looked up in the real windows as "place=text": the place
 // is a control's name (a list's, tab bar's or menu's entries joined by '|'), "caption", "tooltip"
-// or a message's title. The messages built from the scale's range: tests/ui_settings, ui_wizard.
+// or a message's title. The refused scale's message: tests/ui_settings.
 #include "graph/scroll_graph.h"
 #include "tests/support/memory_settings.h"
 #include "ui/main/main_window.h"
