@@ -8,24 +8,14 @@ using namespace tarnivel;
 // Tables of rows kept dense by hand, a few related rows per line.
 // clang-format off
 
-// Halves to even both ways (30% is 178.5); below 13 the rule gives position 10, which the list
-// lacks; positions outside the list give its ends. The dialog test goes through the widgets.
-TEST(Transparency, PositionsAndOpacitiesBothWays)
-{
-    for (const auto& [position, opacity] : {std::pair{3, 178}, {9, 26}, {-1, 255}, {10, 26}})
-        EXPECT_EQ(opacityForPosition(position), opacity) << position;
-    for (const auto& [opacity, position] : {std::pair{178, 3}, {242, 1}, {243, 0}, {12, 9}})
-        EXPECT_EQ(positionForOpacity(static_cast<std::uint8_t>(opacity)), position) << opacity;
-}
-
-// The dialog test covers "", "0" and "10000000" through the widgets; these are what the
+// The dialog test covers "0" through the widgets; the rest, an empty box aside, is what the
 // digits-only box cannot produce, one row per outcome and path.
 TEST(Scale, ShownPlainAndChecked)
 {
     EXPECT_EQ(scaleText(10000000.0f) + ' ' + scaleText(1234.5f), "10000000 1234.5");
-    const std::tuple<const char*, std::int32_t, std::string_view> rows[] = {{"inf", 0, kNotNumeric},
-        {"1e-999", 0, outOfRangeProblem()}, {"2147483648", 0, kTooLarge}, {"1e999", 0, kTooLarge},
-        {"0.4", 0, outOfRangeProblem()}, {" 1235.5\t", 1236, {}}};
+    const std::tuple<const char*, std::int32_t, std::string_view> rows[] = {{"", 0, kNotNumeric},
+        {"inf", 0, kNotNumeric}, {"1e-999", 0, outOfRangeProblem()}, {"2147483648", 0, kTooLarge},
+        {"1e999", 0, kTooLarge}, {"0.4", 0, outOfRangeProblem()}, {" 1235.5\t", 1236, {}}};
     for (const auto& [text, value, problem] : rows)
         EXPECT_EQ(std::pair(checkScale(text).value, checkScale(text).problem),
                   std::pair(value, problem)) << text;
