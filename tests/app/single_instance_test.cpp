@@ -9,12 +9,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace tarnivel {
-namespace {
+using namespace tarnivel;
 
 TEST(SingleInstance, NameIsPerDisplayAndSafeAsAFileName)
 {
-    EXPECT_EQ(instanceName(":0", ""), "tarnivel-_0");
     EXPECT_EQ(instanceName(":1", "wayland-0"), "tarnivel-_1"); // XWayland: the X display
     EXPECT_EQ(instanceName("", "wayland-0"), "tarnivel-wayland-0");
     EXPECT_EQ(instanceName("", ""), "tarnivel-default");
@@ -38,15 +36,10 @@ TEST(SingleInstance, ALaterStartAsksTheFirstToComeForward)
     SingleInstance first(dir.path(), name);
     QSignalSpy forward(&first, &SingleInstance::activationRequested);
     ASSERT_TRUE(first.claim());
-    for (int start = 1; start <= 2; ++start) {
-        EXPECT_FALSE(SingleInstance(dir.path(), name).claim());
-        ASSERT_TRUE(forward.wait(2000)) << "start " << start;
-    }
+    for (int start = 1; start <= 2; ++start)
+        ASSERT_TRUE(!SingleInstance(dir.path(), name).claim() && forward.wait(2000)) << start;
     // Another display, or another user's runtime folder, has a meter of its own.
     EXPECT_TRUE(SingleInstance(dir.path(), QStringLiteral("tarnivel-_1")).claim());
     QTemporaryDir otherUser;
     EXPECT_TRUE(SingleInstance(otherUser.path(), name).claim());
 }
-
-} // namespace
-} // namespace tarnivel
