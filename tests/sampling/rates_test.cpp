@@ -55,11 +55,11 @@ struct FakeSource final : CounterSource {
 TEST(RateSampler, MeasuresGrowthPerInterfaceOverTheTimeThatPassedUnwrappingOnly32Bits)
 {
     // clang-format off
-    const std::tuple<const char*, unsigned, int, std::optional<T>, std::array<double, 4>> ticks[] = {
+    const std::tuple<const char*, unsigned, int, std::optional<T>, std::array<double, 4>> ticks[] {
         {"baseline", 64, 1000, T{{"lo", 1000, 500}, {"eth0", 3000, 100}}, {0, 0, 4000, 600}},
         {"eth0 reset", 64, 500, T{{"eth0", 5, 1}, {"lo", 1600, 700}}, {1200, 400, 1605, 701}},
         {"failed", 64, 1000, std::nullopt, {0, 0, 1605, 701}},
-        {"eth0 gone, 30 s", 64, 29000, T{{"lo", 2200, 760}, {"wlan0", 9000, 9}}, {20, 2, 11200, 769}},
+        {"30 s, no eth0", 64, 29000, T{{"lo", 2200, 760}, {"wlan0", 9000, 9}}, {20, 2, 11200, 769}},
         {"31 s", 64, 31000, T{{"lo", 2300, 760}, {"wlan0", 9000, 9}}, {0, 0, 11300, 769}},
         {"near 2^32", 32, 1000, T{{"a", 4294967196, 4294967295}}, {0, 0, 4294967196, 4294967295}},
         {"wrapped", 32, 1000, T{{"a", 50, 0}}, {150, 1, 50, 0}}};
