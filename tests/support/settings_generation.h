@@ -1,10 +1,6 @@
 #pragma once
 
-#include "app/settings.h"
 #include "tests/support/memory_settings.h"
-
-#include <optional>
-#include <string>
 
 namespace tarnivel {
 
@@ -14,9 +10,9 @@ namespace tarnivel {
 // given as a temporary ends, and so writes, with the call.
 inline void storeGeneration(auto&& store, int g)
 {
-    const auto f = static_cast<float>(g);
     store.setValue(kAppName, kSection, "Note",
                    std::string(6000, static_cast<char>('a' + g % 26)) + "\nInjected=1\r\\n");
+    const float f = static_cast<float>(g);
     writeWindowSettings(store, LiveSettings{f, g, g, g, g, g % 2 == 1,
                                             static_cast<std::uint8_t>(g % 256), f, f, true});
 }
