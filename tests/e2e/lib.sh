@@ -75,13 +75,15 @@ ends_within() {
     wait "$program" || fail "the program exited with an error after $2"
 }
 
-setting() { sed -n "s/^$1=//p" "$config"; }
+# The stored settings as Key=value lines (the Windows test reads them from the registry).
+stored() { cat "$config"; }
+setting() { stored | sed -n "s/^$1=//p"; }
 
-# Every key the meter stores is in $config; $1 says after what.
+# Every key the meter stores is stored; $1 says after what.
 all_stored() {
     local key
     for key in RunBefore MaxValue {DL,UL,Back,Overlap}Colour Float Opacity Width Height; do
-        grep -q "^$key=" "$config" || fail "$key was not stored after $1"
+        stored | grep -q "^$key=" || fail "$key was not stored after $1"
     done
 }
 
@@ -110,4 +112,29 @@ menu() {
     read -r wx wy _ _ < <(geometry)
     xdotool mousemove "$((wx + 40))" "$((wy + 20))" sleep 0.2 click 3 sleep 0.5 key --delay 100 "$@"
     sleep 0.5
+}
+
+# Drags with the left button from (x, y) by (dx, dy) in steps. A move by the graph starts at the
+# first motion, one pixel: the window follows the remaining (dx - 1, dy - 1).
+drag() {
+    local x=$1 y=$2 dx=$3 dy=$4 step
+    xdotool mousemove "$x" "$y" sleep 0.2 mousedown 1 sleep 0.2 \
+        mousemove "$((x + 1))" "$((y + 1))" sleep 0.2
+    for step in 1 2 3 4 5; do
+        xdotool mousemove "$((x + dx * step / 5))" "$((y + dy * step / 5))" sleep 0.1
+    done
+    xdotool mouseup 1 sleep 0.5
+}
+
+# Both drags as a person would: the graph moves the window by (40, 25), the label resizes it by
+# (30, 20) and keeps its place.
+move_and_resize() {
+    read -r x0 y0 w0 h0 < <(geometry)
+    drag "$((x0 + 60))" "$((y0 + 30))" 40 25
+    read -r x1 y1 w1 h1 < <(geometry)
+    [ "$((x1 - x0)) $((y1 - y0)) ${w1}x$h1" = "39 24 ${w0}x$h0" ] || fail "move: $x0,$y0 to $x1,$y1"
+    drag "$((x1 + 60))" "$((y1 + h1 - 6))" 30 20
+    read -r x2 y2 w2 h2 < <(geometry)
+    [ "$x2,$y2 ${w2}x$h2" = "$x1,$y1 $((w1 + 30))x$((h1 + 20))" ] ||
+        fail "resize: ${w1}x$h1 at $x1,$y1 to ${w2}x$h2 at $x2,$y2"
 }

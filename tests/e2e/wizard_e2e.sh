@@ -2,7 +2,10 @@
 # The program's life from no settings at all, under Xvfb with openbox and a tray.
 #   wizard_e2e.sh <tarnivel>
 # Closing the wizard (window manager, "No" to the terms, SIGTERM) ends the program with nothing
-# stored; Finish stores the scale and opens the meter; every start after that opens the meter,
+# stored; Finish stores the scale and opens the meter, which the window manager moves and
+# resizes, "Float" takes off the top and back, "Send To Tray" hides behind a tray icon whose
+# double click (not a single one) brings it back, and whose "Settings..." changes its
+# transparency; every start after that opens the meter,
 # and every end of it (window manager, Alt+F4, SIGINT, SIGHUP, SIGTERM) ends the program within
 # seconds with the settings stored. A second start, during the wizard or with the meter in the
 # tray, brings that window forward and ends at once with status 0, storing nothing.
@@ -61,6 +64,46 @@ next
 wait_window Form1
 ! window_named 'Welcome\.\.\.' >/dev/null || fail "the wizard stayed on screen after Finish"
 [ "$(setting RunBefore) $(setting MaxValue)" = "1 211200" ] || fail "after Finish: $(cat "$config")"
+
+# --- the meter on the desktop
+sleep 1
+move_and_resize # by the window manager
+
+# "Float" off and on again: the window leaves the top and comes back, in place and shown.
+above() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+place=$(geometry)
+menu Down Return
+wait_for 5 eval '! above' || fail "Float off left the window on top"
+menu Down Return
+wait_for 5 above || fail "Float on did not put the window on top"
+[ "$(geometry)" = "$place" ] || fail "Float moved the window: $(geometry)"
+
+# "Send To Tray" hides the window behind a tray icon; a double click, not a single one,
+# brings it back where it was.
+menu Down Down Return
+wait_for 5 bash -c "! xwininfo -id $window | grep -q IsViewable" ||
+    fail "Send To Tray left the window visible"
+panel=$(xdotool search --classname panel | head -n 1)
+icon=$(xwininfo -children -id "$panel" | awk '/^ +0x/{print $1; exit}')
+[ -n "$icon" ] || fail "no tray icon in the tray host"
+read -r ix iy < <(xwininfo -id "$icon" |
+    awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} END{print x + 8, y + 8}')
+xdotool mousemove "$ix" "$iy" sleep 0.3 click 1 sleep 1
+! window_named Form1 >/dev/null || fail "a single click restored the window"
+xdotool click --repeat 2 --delay 80 1
+wait_for 5 bash -c "! xwininfo -id $icon" || fail "double click left the tray icon"
+wait_window Form1 # a new native window after the change of stacking
+[ "$(geometry)" = "$place" ] || fail "restored at $(geometry), not at $place"
+above || fail "restored without Float"
+
+# "Settings..." (above "Exit"): the scale box has the focus, two down the transparency list from
+# "Opaque" is 20%, and Return presses OK: 204 of 255 of 0xffffffff.
+menu Up Up Return
+wait_for 5 window_named Settings || fail "Settings... opened no dialog"
+xdotool sleep 0.5 key --delay 100 Tab Down Down Return
+wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Settings\$'" || fail "OK left the dialog"
+opacity=$(xprop -id "$window" _NET_WM_WINDOW_OPACITY | awk '{print $NF}')
+[ "$opacity" = $((204 * 0x01010101)) ] || fail "opacity property $opacity after Settings..."
 
 for way in wmctrl alt-f4 SIGINT SIGHUP SIGTERM; do
     [ "$way" = wmctrl ] || { start && wait_window Form1; }

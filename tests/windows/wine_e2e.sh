@@ -20,20 +20,12 @@ start_trayer
 mkdir "$WINEPREFIX"
 wineboot --init </dev/null >/dev/null 2>&1
 
-start() {
-    wine "$exe" >"$work/tarnivel.log" 2>&1 &
-    program=$!
-    pids+=("$program")
-}
+tarnivel=on_wine # lib.sh's start runs it
+on_wine() { wine "$exe" "$@"; }
 registry() { wine reg query "$1" 2>/dev/null | tr -d '\r'; }
 settings='HKCU\Software\Tarnivel\Settings'
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
-all_stored() {
-    local key
-    for key in RunBefore MaxValue DLColour ULColour BackColour OverlapColour Float Opacity Width Height; do
-        registry "$settings" | grep -q "^ *$key *REG_SZ" || fail "$key is not in $settings after $1"
-    done
-}
+stored() { registry "$settings" | awk '$2 == "REG_SZ" { print $1 "=" $3 }'; }
 shown() { xwininfo -id "$window" | grep -q IsViewable; }
 # The context menu on the meter's graph, once Wine shows it (a window named after the program),
 # and the given keys.
@@ -56,7 +48,7 @@ xdotool key --delay 300 Up Return Return Return
 wait_for 10 window_named Tarnivel || fail "no note on \"Don't know\""
 xdotool key Return
 wait_window Form1
-registry "$settings" | grep -q 'MaxValue *REG_SZ *7200' || fail "Finish stored: $(registry "$settings")"
+[ "$(setting MaxValue)" = 7200 ] || fail "Finish stored: $(stored)"
 
 # --- 2. the meter's window changes from tick to tick under loopback traffic
 port=$((20000 + RANDOM % 10000))
@@ -114,5 +106,5 @@ wait_window Form1
 wine reg delete "$settings" /f >/dev/null 2>&1
 wineboot --end-session </dev/null >/dev/null 2>&1
 wait_for 10 bash -c "! kill -0 $program" || fail "the meter outlived the session"
-registry "$settings" | grep -q 'Width *REG_SZ' || fail "nothing stored at the session's end"
+all_stored "the session's end"
 echo "PASS: end-to-end under Wine"
