@@ -1,19 +1,15 @@
 # Shared set-up of the end-to-end scripts; source it after `set -euo pipefail`.
 # It makes a scratch folder $work, ends every process listed in $pids when the script ends,
-# and on failure prints the tail of every log in $work.
+# and on failure prints the end of the logs in $work.
 
 work=$(mktemp -d)
 pids=()
 
 e2e_cleanup() {
-    local status=$? pid log
+    local status=$? pid
     kill "${pids[@]}" 2>/dev/null || true
     for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-    for log in "$work"/*.log; do
-        [ "$status" -ne 0 ] && [ -s "$log" ] || continue
-        echo "--- ${log##*/} (tail)"
-        grep -v '^DL: ' "$log" | tail -n 15 || true
-    done
+    [ "$status" -eq 0 ] || grep -v '^DL: ' "$work"/*.log 2>/dev/null | tail -n 40 || true
     rm -rf "$work"
 }
 trap e2e_cleanup EXIT
@@ -114,16 +110,13 @@ menu() {
     sleep 0.5
 }
 
-# Drags with the left button from (x, y) by (dx, dy) in steps. A move by the graph starts at the
-# first motion, one pixel: the window follows the remaining (dx - 1, dy - 1).
+# Drags with the left button from (x, y) by (dx, dy) in three steps. A move by the graph starts
+# at the first motion, one pixel: the window follows the remaining (dx - 1, dy - 1).
 drag() {
-    local x=$1 y=$2 dx=$3 dy=$4 step
-    xdotool mousemove "$x" "$y" sleep 0.2 mousedown 1 sleep 0.2 \
-        mousemove "$((x + 1))" "$((y + 1))" sleep 0.2
-    for step in 1 2 3 4 5; do
-        xdotool mousemove "$((x + dx * step / 5))" "$((y + dy * step / 5))" sleep 0.1
-    done
-    xdotool mouseup 1 sleep 0.5
+    local x=$1 y=$2 dx=$3 dy=$4
+    xdotool mousemove "$x" "$y" sleep 0.2 mousedown 1 sleep 0.2 mousemove "$((x + 1))" "$((y + 1))" \
+        sleep 0.2 mousemove "$((x + dx / 2))" "$((y + dy / 2))" sleep 0.1 \
+        mousemove "$((x + dx))" "$((y + dy))" sleep 0.2 mouseup 1 sleep 0.5
 }
 
 # Both drags as a person would: the graph moves the window by (40, 25), the label resizes it by

@@ -91,8 +91,9 @@ TEST_F(MainWindowTest, ShowsRatesTotalsAndItsShapeAndOpensTheMenuOnReleaseOrFrom
     EXPECT_TRUE(w.lblDisplay().text().isEmpty()); // counter sums are no rate
     received += 41667;                            // KiB of 1024 bytes
     w.Timer1_Timer();
-    EXPECT_EQ(std::tuple(w.lblDisplay().text(), w.tray().trayPictureKey(), total->text()),
-              std::tuple("DL: 40.7 UL: 0.0", "d3u0", "6.00 Gb"));
+    EXPECT_EQ(std::tuple(w.lblDisplay().text(), w.tray().trayIcon().toolTip(),
+                         w.tray().trayPictureKey(), total->text()),
+              std::tuple("DL: 40.7 UL: 0.0", "Tarnivel: DL: 40.7 UL: 0.0", "d3u0", "6.00 Gb"));
     // The picture is the one for the key: its third incoming segment lit.
     EXPECT_EQ(w.tray().trayIcon().icon().pixmap(16).toImage().pixel(4, 7), 0xFFFF0000);
     w.settingsDialog()->reject();

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -88,6 +89,7 @@ TEST_F(SettingsDialogTest, ShowingLoadsTheLiveValuesAndEveryCloseButOkAppliesNot
         dialog.ShowDialog();
         EXPECT_EQ(std::tuple(transparency().currentText(), scale().text(), tabs().currentIndex()),
                   std::tuple(QString(opacities[i].second), QString("100000"), 0));
+        EXPECT_EQ(find<QLabel>("lblVersion").text(), "Version " TARNIVEL_VERSION);
         tabs().setCurrentIndex(2);
         scale().setText("5");
         transparency().setCurrentText("10%");
