@@ -97,10 +97,14 @@ wait_window Form1 # a new native window after the change of stacking
 above || fail "restored without Float"
 
 # "Settings..." (above "Exit"): the scale box has the focus, two down the transparency list from
-# "Opaque" is 20%, and Return presses OK: 204 of 255 of 0xffffffff.
+# "Opaque" is 20%; back to the tab bar, over to "Colours", its fourth "..." opens the colour
+# picker, where blue is typed; on from the button, Return presses OK: 204 of 255 of 0xffffffff.
 menu Up Up Return
 wait_for 5 window_named Settings || fail "Settings... opened no dialog"
-xdotool sleep 0.5 key --delay 100 Tab Down Down Return
+xdotool sleep 0.5 key --delay 100 Tab Down Down shift+Tab shift+Tab Right Tab Tab Tab Tab space
+wait_for 5 window_named "Select Color" || fail "the background button opened no colour picker"
+xdotool sleep 0.5 key --delay 100 alt+h ctrl+a type --delay 50 "#0000ff"
+xdotool key Return sleep 0.5 key Tab Return
 wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Settings\$'" || fail "OK left the dialog"
 opacity=$(xprop -id "$window" _NET_WM_WINDOW_OPACITY | awk '{print $NF}')
 [ "$opacity" = $((204 * 0x01010101)) ] || fail "opacity property $opacity after Settings..."
@@ -121,6 +125,7 @@ for way in wmctrl alt-f4 SIGINT SIGHUP SIGTERM; do
     esac
     ends_within 5 "$way"
     all_stored "$way"
+    [ "$(setting BackColour)" = 16711680 ] || fail "the picked blue stored as $(setting BackColour)"
     [ "$(setting MaxValue)" = 211200 ] || fail "MaxValue stored as '$(setting MaxValue)' after $way"
 done
 echo "PASS: the program's life"
