@@ -10,7 +10,7 @@ namespace {
 // Windows reads the version from the string table the translation names: the build's version.
 TEST(ProgramResources, IconAndTheBuildsVersion)
 {
-    EXPECT_NE(FindResourceW(nullptr, MAKEINTRESOURCEW(1), RT_GROUP_ICON), nullptr);
+    EXPECT_NE(FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_GROUP_ICON), nullptr);
     wchar_t path[MAX_PATH * 4];
     ASSERT_GT(GetModuleFileNameW(nullptr, path, MAX_PATH * 4), 0u);
     std::vector<char> data(GetFileVersionInfoSizeW(path, nullptr));
