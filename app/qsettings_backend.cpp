@@ -101,7 +101,7 @@ std::unique_ptr<QSettings> openStore(const QString& iniFilePath)
 {
     if (!iniFilePath.isEmpty())
         return std::make_unique<QSettings>(iniFilePath, checkedIniFormat());
-    return openUserStore(checkedIniFormat());
+    return openUserStore(fromUtf8(kAppName), checkedIniFormat());
 }
 
 } // namespace

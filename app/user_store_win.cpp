@@ -5,10 +5,10 @@
 
 namespace tarnivel {
 
-std::unique_ptr<QSettings> openUserStore(QSettings::Format)
+std::unique_ptr<QSettings> openUserStore(const QString& application, QSettings::Format)
 {
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Tarnivel"),
-                                       QSettings::NativeFormat);
+    return std::make_unique<QSettings>(
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\") + application, QSettings::NativeFormat);
 }
 
 } // namespace tarnivel
