@@ -1,3 +1,4 @@
+#include "app/instance_place.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
 
@@ -7,6 +8,7 @@
 
 #include <future>
 #include <gtest/gtest.h>
+#include <set>
 #ifdef Q_OS_UNIX
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,6 +22,23 @@ TEST(SingleInstance, NameIsPerDisplayAndSafeAsAFileName)
     EXPECT_EQ(instanceName("", "wayland-0"), "tarnivel-wayland-0");
     EXPECT_EQ(instanceName("", ""), "tarnivel-default");
     EXPECT_EQ(instanceName("../x/host:10.0", ""), "tarnivel-.._x_host_10.0");
+}
+
+// On Windows the name is a pipe's in the machine's one namespace: each user's and each logon
+// session's own, and the running program's holds its user's SID.
+TEST(SingleInstance, WindowsNameIsPerUserAndLogonSession)
+{
+    std::set<std::string> names;
+    for (const char* sid : {"S-1-5-21-7-8-9-1001", "S-1-5-21-7-8-9-1002", ""})
+        for (const std::uint64_t session : {0x3e7ull, 0x8f00000012345ull})
+            names.insert(userInstanceName(sid, session));
+    EXPECT_EQ(names.size(), 6u);
+    EXPECT_EQ(userInstanceName("S-1-5-21-7-8-9-1001", 0x8f00000012345ull),
+              "tarnivel-S-1-5-21-7-8-9-1001-0008f00000012345");
+#ifdef Q_OS_WIN
+    EXPECT_TRUE(sessionInstancePlace().name.startsWith(QStringLiteral("tarnivel-S-1-5-")))
+        << sessionInstancePlace().name.toStdString();
+#endif
 }
 
 // What a killed run left behind (its socket file, its lock that was never unlocked) blocks

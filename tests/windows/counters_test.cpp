@@ -1,6 +1,8 @@
 // The Windows counter source against the host's own table. Under Wine, GetIfTable2 reports the
 // host's interfaces (loopback included), so its readings lie between readings of the host's
-// /proc/net/dev taken just before and just after them.
+// /proc/net/dev taken just before and just after them. The rows Wine does not list, a made-up
+// table.
+#include "sampling/interface_table_win.h"
 #include "sampling/proc_net_dev.h"
 #include "sampling/traffic_counter_reader.h"
 
@@ -9,22 +11,26 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <vector>
-#include <winsock2.h>
 
 namespace tarnivel {
 namespace {
 
 using Sums = std::array<double, 2>; // received, sent
 
-Sums sums(CounterSource& source)
+Sums sums(const std::vector<InterfaceCounters>& rows)
 {
-    std::vector<InterfaceCounters> rows;
-    EXPECT_TRUE(source.readTable(rows));
     Sums total{};
     for (const InterfaceCounters& row : rows)
         total = {total[0] + static_cast<double>(row.received),
                  total[1] + static_cast<double>(row.sent)};
     return total;
+}
+
+Sums sums(CounterSource& source)
+{
+    std::vector<InterfaceCounters> rows;
+    EXPECT_TRUE(source.readTable(rows));
+    return sums(rows);
 }
 
 // A socket on 127.0.0.1 sends itself datagrams it never reads: the loopback interface counts
@@ -76,6 +82,43 @@ TEST(HostCounters, TotalsAndGrowthLieBetweenTheHostsReadings)
         EXPECT_LE(innerAfter[i], total[i]) << i;
         EXPECT_LE(total[i], outerAfter[i]) << i;
     }
+}
+
+// Windows lists every filter module stacked on an adapter as a row of its own with the adapter's
+// counters; each interface counts once, loopback, tunnels and interfaces that are down included.
+TEST(InterfaceTable, EachInterfaceCountsOnceItsFilterModulesNot)
+{
+    constexpr struct {
+        IFTYPE type;
+        bool filter;
+        IF_OPER_STATUS status;
+        ULONG64 in, out;
+    } made[] = {
+        {IF_TYPE_ETHERNET_CSMACD, false, IfOperStatusUp, 5000, 700},
+        {IF_TYPE_ETHERNET_CSMACD, true, IfOperStatusUp, 5000, 700}, // WFP Native MAC Layer LWF
+        {IF_TYPE_ETHERNET_CSMACD, true, IfOperStatusUp, 5000, 700}, // QoS Packet Scheduler
+        {IF_TYPE_ETHERNET_CSMACD, true, IfOperStatusUp, 5000, 700}, // WFP 802.3 MAC Layer LWF
+        {IF_TYPE_IEEE80211, false, IfOperStatusDown, 300, 20},
+        {IF_TYPE_IEEE80211, true, IfOperStatusDown, 300, 20},
+        {IF_TYPE_SOFTWARE_LOOPBACK, false, IfOperStatusUp, 60, 60},
+        {IF_TYPE_TUNNEL, false, IfOperStatusUp, 4, 4}, // Teredo
+    };
+    std::vector<MIB_IF_ROW2> memory(std::size(made) + 1); // the row count comes first
+    auto* table = reinterpret_cast<MIB_IF_TABLE2*>(memory.data());
+    table->NumEntries = std::size(made);
+    for (std::size_t i = 0; i < std::size(made); ++i) {
+        MIB_IF_ROW2& row = table->Table[i];
+        row.InterfaceLuid.Value = i + 1;
+        row.Type = made[i].type;
+        row.InterfaceAndOperStatusFlags.FilterInterface = made[i].filter;
+        row.OperStatus = made[i].status;
+        row.InOctets = made[i].in;
+        row.OutOctets = made[i].out;
+    }
+    std::vector<InterfaceCounters> rows(9); // a longer list from before is cut to the table
+    readInterfaceTable(*table, rows);
+    EXPECT_EQ(rows.size(), 4u);
+    EXPECT_EQ(sums(rows), (Sums{5364, 784}));
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 // Start with the session on Windows: a value under the current user's Run key whose data is the
-// quoted full path of the program. Wide-character registry calls throughout, so folder names
-// outside the ANSI code page survive.
+// quoted full path of the program, unless Task Manager's Startup tab has switched it off.
+// Wide-character registry calls throughout, so folder names outside the ANSI code page survive.
 #include "ui/settings/autostart.h"
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <vector>
 #include <windows.h>
 
 namespace tarnivel {
@@ -14,6 +15,10 @@ namespace tarnivel {
 namespace {
 
 constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+// Task Manager switches a Run value off or on again by a value of the same name here, and leaves
+// the Run value as it is.
+constexpr const wchar_t* kApprovedKey =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
 struct KeyClose {
     void operator()(HKEY key) const { RegCloseKey(key); }
@@ -35,12 +40,34 @@ std::optional<std::wstring> wide(std::string_view text)
     return out;
 }
 
-Key openRunKey(REGSAM access)
+Key openKey(const wchar_t* path, REGSAM access)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, access, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, access, &key) != ERROR_SUCCESS)
         return nullptr;
     return Key(key);
+}
+
+// The approval value Task Manager writes is binary, its first byte 2 for on and 3 for off (a time
+// stamp follows). Of other first bytes, the odd ones count as off as well, since off is what 3
+// sets apart from 2; a value of another type or without data switches nothing.
+bool switchedOff(DWORD type, const std::vector<BYTE>& data)
+{
+    return type == REG_BINARY && !data.empty() && (data.front() & 1) != 0;
+}
+
+bool switchedOffInTaskManager(const std::wstring& name)
+{
+    const Key key = openKey(kApprovedKey, KEY_QUERY_VALUE);
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    if (!key ||
+        RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return false;
+    std::vector<BYTE> data(size);
+    return RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, data.data(), &size) ==
+               ERROR_SUCCESS &&
+           switchedOff(type, data);
 }
 
 } // namespace
@@ -50,10 +77,13 @@ bool IsInRunKey(std::string_view sValueName)
     const auto name = wide(sValueName);
     if (!name)
         return false;
-    const Key key = openRunKey(KEY_QUERY_VALUE);
-    // Any type and any data count: only whether the value exists is asked.
-    return key && RegQueryValueExW(key.get(), name->c_str(), nullptr, nullptr, nullptr, nullptr) ==
-                      ERROR_SUCCESS;
+    const Key key = openKey(kRunKey, KEY_QUERY_VALUE);
+    // Any type and any data count: only whether the value exists is asked. A value switched off
+    // in Task Manager starts nothing, so it counts as none, as it does for the box.
+    return key &&
+           RegQueryValueExW(key.get(), name->c_str(), nullptr, nullptr, nullptr, nullptr) ==
+               ERROR_SUCCESS &&
+           !switchedOffInTaskManager(*name);
 }
 
 void SetRunKey(std::string_view sValueName, const std::filesystem::path& sProgram, bool bAdd)
@@ -63,7 +93,7 @@ void SetRunKey(std::string_view sValueName, const std::filesystem::path& sProgra
         return;
     if (!bAdd) {
         // Removing needs no key to be created; a value or key that is not there is no error.
-        if (const Key key = openRunKey(KEY_SET_VALUE))
+        if (const Key key = openKey(kRunKey, KEY_SET_VALUE))
             RegDeleteValueW(key.get(), name->c_str());
         return;
     }
@@ -82,6 +112,9 @@ void SetRunKey(std::string_view sValueName, const std::filesystem::path& sProgra
     const auto bytes = static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t));
     RegSetValueExW(key.get(), name->c_str(), 0, REG_SZ,
                    reinterpret_cast<const BYTE*>(command.c_str()), bytes);
+    // Without Task Manager's value the entry is on: Windows starts it at the next logon again.
+    if (const Key approved = openKey(kApprovedKey, KEY_SET_VALUE))
+        RegDeleteValueW(approved.get(), name->c_str());
 }
 
 } // namespace tarnivel
