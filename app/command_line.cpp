@@ -1,5 +1,8 @@
 #include "app/command_line.h"
 
+#include "app/instance_place.h"
+#include "app/single_instance.h"
+
 #include <QCommandLineParser>
 
 #include <cstdio>
@@ -54,6 +57,11 @@ std::optional<int> answerCommandLine(const QStringList& arguments)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+    // For the Windows installer, which runs it before it replaces or removes the program.
+    QCommandLineOption exit(QStringLiteral("exit"),
+                            QStringLiteral("End the running meter as its Exit does."));
+    exit.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(exit);
     if (!parser.parse(arguments)) {
         const QString program = arguments.value(0, QStringLiteral("tarnivel"));
         std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n",
@@ -63,6 +71,10 @@ std::optional<int> answerCommandLine(const QStringList& arguments)
     }
     // Prints the help or the version and ends the process when asked for; else nothing.
     parser.process(arguments);
+    if (parser.isSet(exit)) {
+        const InstancePlace place = sessionInstancePlace();
+        return SingleInstance(place.folder, place.name).endRunning() ? EXIT_SUCCESS : EXIT_FAILURE;
+    }
     return std::nullopt;
 }
 

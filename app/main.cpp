@@ -69,6 +69,9 @@ int main(int argc, char* argv[])
         QObject::connect(wizard.get(), &tarnivel::frmWizard::completed, showMeter);
         wizard->show();
     }
+    // An installer about to replace the program: the meter stores its settings as it quits.
+    QObject::connect(&instance, &tarnivel::SingleInstance::exitRequested, &app,
+                     &QCoreApplication::quit);
     QObject::connect(&instance, &tarnivel::SingleInstance::activationRequested, [&] {
         if (meter) {
             meter->BringForward();

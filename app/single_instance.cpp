@@ -7,12 +7,15 @@ namespace tarnivel {
 namespace {
 
 constexpr QByteArrayView kComeForward = "raise\n";
+constexpr QByteArrayView kExit = "exit\n";
 constexpr int kWaitMs = 500;
 // While the first process is still starting, it holds the lock but does not listen yet.
 constexpr int kConnectTries = 10;
 // The first one hangs up once it has read the request. Hanging up before would lose the request
 // on Windows, where a pipe closed by its writer drops what its reader has not read yet.
 constexpr int kTakeMs = 5000;
+// Ending stores the settings first.
+constexpr int kEndMs = 10000;
 
 } // namespace
 
@@ -26,8 +29,11 @@ SingleInstance::SingleInstance(const QString& folder, const QString& name, QObje
         while (QLocalSocket* peer = m_server.nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
             connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-                if (peer->readAll().contains(kComeForward.toByteArray()))
+                const QByteArray request = peer->readAll();
+                if (request.contains(kComeForward.toByteArray()))
                     emit activationRequested();
+                else if (request.contains(kExit.toByteArray()))
+                    emit exitRequested();
                 peer->disconnectFromServer();
             });
         }
@@ -38,25 +44,37 @@ SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::claim()
 {
-    if (m_lock.tryLock(0)) {
+    if (m_lock.tryLock(0) || ask(kComeForward) == Asked::LockTaken) {
         listen();
         return true;
     }
+    return false;
+}
+
+bool SingleInstance::endRunning()
+{
+    const bool ended = m_lock.tryLock(0) || ask(kExit) == Asked::LockTaken ||
+                       m_lock.tryLock(kEndMs); // the meter lets go of it as it ends
+    if (ended)
+        m_lock.unlock();
+    return ended;
+}
+
+SingleInstance::Asked SingleInstance::ask(QByteArrayView request)
+{
     for (int attempt = 0; attempt < kConnectTries; ++attempt) {
         QLocalSocket socket;
         socket.connectToServer(m_socketPath);
         if (socket.waitForConnected(kWaitMs)) {
-            socket.write(kComeForward.data(), kComeForward.size());
+            socket.write(request.data(), request.size());
             socket.waitForBytesWritten(kWaitMs);
             socket.waitForDisconnected(kTakeMs);
-            return false;
+            return Asked::Delivered;
         }
-        if (m_lock.tryLock(kWaitMs / 5)) {
-            listen(); // the owner died while we knocked: take its place
-            return true;
-        }
+        if (m_lock.tryLock(kWaitMs / 5))
+            return Asked::LockTaken; // the owner died (or ended) while we knocked
     }
-    return false;
+    return Asked::NoAnswer;
 }
 
 void SingleInstance::listen()

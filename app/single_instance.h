@@ -24,11 +24,19 @@ public:
     // another one runs and has been asked to come forward.
     bool claim();
 
+    // Asks the running meter to end as its "Exit" does (an installer does before it replaces the
+    // program) and waits for it; true when none runs any more.
+    bool endRunning();
+
 signals:
     // A later start asked this one to come forward.
     void activationRequested();
+    // Another process asked this one to end.
+    void exitRequested();
 
 private:
+    enum class Asked { Delivered, LockTaken, NoAnswer };
+    Asked ask(QByteArrayView request);
     void listen();
 
     QString m_socketPath;

@@ -9,7 +9,7 @@ packages=(
     xvfb xauth xdotool wmctrl imagemagick x11-utils openbox trayer xcompmgr iperf3 iproute2
     fonts-dejavu-core dbus-daemon
     dpkg-dev file desktop-file-utils appstream weston xwayland qt6-wayland cmark help2man lintian
-    g++-mingw-w64-x86-64-posix wine wine64 googletest
+    g++-mingw-w64-x86-64-posix wine wine64 googletest wixl
 )
 
 missing=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows leg: cross-builds with mingw-w64 and runs the tests under Wine in a throw-away
 # prefix. With Qt for Windows beside the clone (../shared/qt6-mingw/, unpacked into the build
-# folder) that is the whole program, its widget tests on Qt's offscreen platform and the program
-# end to end on an Xvfb display; without it, the Qt-free cores and the Windows platform files.
+# folder) that is the whole program, its widget tests on Qt's offscreen platform, the installer
+# and the zip (left in build/windows), and both with the installed program end to end on an Xvfb
+# display; without it, the Qt-free cores and the Windows platform files.
 # The counter tests compare the Windows interface table with the host's /proc/net/dev, which
 # Wine maps.
 set -euo pipefail
@@ -52,8 +53,17 @@ echo "== windows: tests under Wine"
 TARNIVEL_HOST_NET_DEV='Z:\proc\net\dev' \
     ctest --test-dir build/windows --output-on-failure --no-label-summary -LE e2e </dev/null
 if [ "${#qt[@]}" -gt 1 ]; then
-    echo "== windows: end-to-end under Wine (Xvfb, openbox, trayer)"
-    bash tests/windows/wine_e2e.sh build/windows/Tarnivel.exe </dev/null
+    echo "== windows: installer and zip (wixl)"
+    cmake --build build/windows --target tarnivel_packages >/dev/null
+    package=build/windows/Tarnivel-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' \
+        build/windows/CMakeCache.txt)-win64
+    for file in "$package.msi" "$package.zip"; do
+        size=$(stat -c %s "$file")
+        echo "$file: $size bytes"
+        [ "$size" -le 7000000 ] || { echo "$file: over 7 MB" && exit 1; }
+    done
+    echo "== windows: installer and zip end-to-end under Wine (Xvfb, openbox, trayer)"
+    bash tests/windows/wine_installer.sh "$package.msi" "$package.zip" </dev/null
 fi
 
 echo "== windows: done in $((SECONDS - started)) s"

@@ -47,16 +47,18 @@ TEST(LinkLabel, ColourFollowsTheStateAndNoTargetDoesNothing)
     }
 }
 
-// Installed, the guide link opens the HTML guide beside the program; from the build folder (as
-// this test runs), the built copy with its pictures.
-TEST(Links, GuideIsTheInstalledHtmlElseTheBuiltCopy)
+// The guide link opens the HTML guide beside the program (the Windows installer's and zip's),
+// else the one installed for it, else (as this test runs) the built copy with its pictures.
+TEST(Links, GuideBesideTheProgramElseInstalledElseTheBuiltCopy)
 {
     const QTemporaryDir prefix;
-    QFile installed(prefix.filePath("share/doc/tarnivel/README.html"));
-    ASSERT_TRUE(QDir(prefix.path()).mkpath("share/doc/tarnivel") &&
-                installed.open(QIODevice::WriteOnly));
-    EXPECT_EQ(userGuide(prefix.filePath("share")),
-              QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath()));
+    for (const char* guide : {"share/doc/tarnivel/README.html", "share/README.html"}) {
+        QFile file(prefix.filePath(guide));
+        ASSERT_TRUE(QDir(prefix.path()).mkpath("share/doc/tarnivel") &&
+                    file.open(QIODevice::WriteOnly));
+        EXPECT_EQ(userGuide(prefix.filePath("share")),
+                  QUrl::fromLocalFile(QFileInfo(file).canonicalFilePath()));
+    }
     EXPECT_TRUE(QFile::exists(homePageLink().target.toLocalFile())) << "the built copy";
     EXPECT_EQ(userGuide(prefix.path()), homePageLink().target) << "not installed: the built copy";
 }

@@ -7,8 +7,10 @@ namespace tarnivel {
 
 QUrl userGuide(const QString& programFolder)
 {
+    const QString beside = programFolder + QStringLiteral("/README.html");
     const QString installed = programFolder + QStringLiteral("/../share/doc/tarnivel/README.html");
-    for (const QString& path : {installed, QStringLiteral(TARNIVEL_GUIDE_DIR "/README.html")}) {
+    for (const QString& path :
+         {beside, installed, QStringLiteral(TARNIVEL_GUIDE_DIR "/README.html")}) {
         const QFileInfo file(path);
         if (file.isFile())
             return QUrl::fromLocalFile(file.canonicalFilePath());

@@ -16,9 +16,10 @@ struct Link {
 
 Link homePageLink();
 
-// The user guide as HTML: installed beside the program in programFolder (<prefix>/bin and
-// <prefix>/share/doc/tarnivel), or the copy in the build folder when the program runs from there;
-// empty when there is neither. Every desktop opens HTML in its browser.
+// The user guide as HTML: beside the program in programFolder (as the Windows installer and zip
+// put it), installed with it (<prefix>/bin and <prefix>/share/doc/tarnivel), or the copy in the
+// build folder when the program runs from there; empty when there is none. Every desktop opens
+// HTML in its browser.
 QUrl userGuide(const QString& programFolder);
 Link contactLink();
 
