@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <chrono>
 #include <future>
@@ -69,8 +70,9 @@ TEST(SingleInstance, ALaterStartAsksTheFirstToComeForwardOrToEnd)
     EXPECT_TRUE(SingleInstance(dir.path(), QStringLiteral("tarnivel-_1")).claim());
     QTemporaryDir otherUser;
     EXPECT_TRUE(SingleInstance(otherUser.path(), name).claim());
+    // It ends a little later; the request waits for that.
     QObject::connect(first.get(), &SingleInstance::exitRequested,
-                     [&] { first.release()->deleteLater(); });
+                     [&] { QTimer::singleShot(300, [&] { first.reset(); }); });
     auto end = std::async(std::launch::async,
                           [&] { return SingleInstance(dir.path(), name).endRunning(); });
     EXPECT_TRUE(QTest::qWaitFor(
