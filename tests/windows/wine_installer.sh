@@ -5,11 +5,12 @@
 # The zip's program starts with the wizard from a folder with a blank and a non-ASCII letter in
 # its path. The installer, run silently, puts the program, its guide, a Start menu entry and an
 # entry among the installed programs in place. The installed program finishes the wizard with
-# the keys alone and ticks under loopback traffic; the settings dialog's box writes a Run value
-# that starts it; "Send To Tray" and a double click on the icon hide and bring back the meter, and
-# a second start brings it forward. The same package installed again ends the running meter,
-# which stores its settings, as "Exit" and the end of the session do. The uninstall ends the
-# meter and takes away what the installer put in place and the Run value; the settings stay.
+# the keys alone and ticks under loopback traffic. A package of the same version from another
+# build replaces it while it runs: the meter ends and stores its settings. The settings dialog's
+# box writes a Run value that starts it; "Send To Tray" hides the meter, and a second start and a
+# double click on the icon bring it back. The same package installed again ends the running
+# meter, which stores its settings, as the end of the session does. The uninstall ends the meter
+# and takes away what the installer put in place and the Run value; the settings stay.
 set -euo pipefail
 msi=$(realpath "$1")
 zip=$(realpath "$2")
@@ -42,18 +43,17 @@ menu() {
 }
 # The key of the entry among the installed programs (Windows keeps a per-user product's under
 # HKCU, Wine under HKLM).
-installed() {
-    local key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
-    { registry "HKCU\\$key" /s; registry "HKLM\\$key" /s; } |
-        awk '/^HKEY/ { key = $0 } /DisplayName +REG_SZ +Tarnivel$/ { print key }'
-}
-restart() { start && wait_window Form1 && sleep 1; }
+uninstall='Software\Microsoft\Windows\CurrentVersion\Uninstall'
+installed() { { registry "HKCU\\$uninstall" /s; registry "HKLM\\$uninstall" /s; } |
+    awk '/^HKEY/ { key = $0 } /DisplayName +REG_SZ +Tarnivel$/ { print key }'; }
+# A start after the last meter's windows are gone (xdotool stumbles on windows that go while it
+# searches).
+restart() { sleep 1 && start && wait_window Form1 && sleep 1; }
 installer() { wine msiexec "$@" /qn </dev/null >/dev/null 2>&1 || fail "msiexec $1: status $?"; }
 # Deletes the meter's stored width, has $1 end the meter and finds it stored again.
 stores_on() {
     wine reg delete "$settings" /v Width /f >/dev/null 2>&1 || true
-    "${@:2}" </dev/null >/dev/null 2>&1
-    ends_within 10 "$1"
+    "${@:2}" </dev/null >/dev/null 2>&1 && ends_within 10 "$1"
     [ -n "$(setting Width)" ] || fail "nothing stored on $1: $(stored)"
 }
 
@@ -73,11 +73,9 @@ installer /i "$(winepath -w "$msi")"
 programs=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local/Programs/Tarnivel)
 shortcut="${programs%/*/*/*}/Roaming/Microsoft/Windows/Start Menu/Programs/Tarnivel.lnk"
 exe="$programs/Tarnivel.exe"
-ls "$exe" "$programs/README.html" "$programs/docs/screenshots/meter.png" "$shortcut" >/dev/null ||
-    fail "not all installed"
+ls "$exe" "$programs"/{README.html,docs/*/meter.png} "$shortcut" >/dev/null || fail "not installed"
 entry=$(installed)
-version=$(basename "$msi" -win64.msi)
-registry "$entry" | grep -Eq "DisplayVersion +REG_SZ +${version#*-}$" || fail "no entry"
+registry "$entry" | grep -q "DisplayVersion .* $(basename "$msi" | cut -d- -f2)$" || fail "no entry"
 # Its icon, published where Windows Installer keeps it for the list.
 registry 'HKCU\Software\Microsoft\Installer\Products' /s | grep -q 'ProductIcon .*Tarnivel\.ico$' ||
     fail "no icon for the installed programs"
@@ -126,29 +124,32 @@ wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Settings\$'" || fail
 registry "$run_key" | grep -Eq 'Tarnivel +REG_SZ +"C:.+\\Programs\\Tarnivel\\Tarnivel\.exe"$' ||
     fail "no Run value for the installed program: $(registry "$run_key")"
 
-# --- 7. "Send To Tray" hides the meter; a double click on its icon (Wine docks it in trayer, at
-# the right end of the 1024 x 768 screen) brings it back
+# --- 7. "Send To Tray" hides the meter; a second start brings it back (out of the tray too) and
+# ends with status 0, and so does a double click on its icon (Wine docks it in trayer, at the right
+# end of the 1024 x 768 screen), not a single click. (Right after that double click, Wine now and
+# then lets no click reach the meter: it is the last step on the tray.)
 tray() {
     menu Down Down Return
     wait_for 5 bash -c "! xwininfo -id $window | grep -q IsViewable" || fail "Send To Tray failed"
 }
 tray
-xdotool mousemove 1013 756 sleep 0.5 click --repeat 2 --delay 80 1
-wait_for 5 shown || fail "a double click on the tray icon did not bring the meter back"
-
-# --- 8. a second start brings the first forward (out of the tray too) and ends with status 0
-tray
 timeout 30 wine "$exe" >"$work/second.log" 2>&1 || fail "the second start ended with status $?"
 wait_for 5 shown || fail "the second start did not bring the meter forward"
+tray
+xdotool mousemove 1013 756 click 1
+sleep 1
+! shown || fail "a single click on the tray icon brought the meter back"
+xdotool click --repeat 2 --delay 80 1
+wait_for 5 shown || fail "a double click on the tray icon did not bring the meter back"
 
-# --- 9. the same package again while the meter runs: the meter ends and stores its settings,
+# --- 8. the same package again while the meter runs: the meter ends and stores its settings,
 # the Run value stays; the end of the session (before the program is ended) stores them too
 stores_on "the installer's request" installer /i "$(winepath -w "$work/rebuilt.msi")"
 registry "$run_key" | grep -q Tarnivel || fail "the Run value went with the second install"
 restart
 stores_on "the session's end" wineboot --end-session
 
-# --- 10. the uninstall, silent, while the meter runs: the meter ends; program, guide, Start menu
+# --- 9. the uninstall, silent, while the meter runs: the meter ends; program, guide, Start menu
 # entry, the entry among the installed programs and the Run value go; the settings stay
 restart
 installer /x "${entry##*\\}"
