@@ -32,18 +32,16 @@ TEST(SingleInstance, ALaterStartAsksTheFirstToComeForward)
     using Claim = SingleInstance::Claim;
     const QString name = QStringLiteral("tarnivel-_0");
     const QString lock = name + QStringLiteral(".lock");
-    const auto age = [](const QString& path) {
+    const auto oldLock = [](const QString& path, const QByteArray& owner) {
         QFile file(path); // on Windows a held lock cannot be opened for this
-        return file.open(QIODevice::ReadWrite) &&
+        return file.open(QIODevice::ReadWrite) && file.write(owner) == owner.size() &&
+               file.flush() &&
                file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
                                 QFileDevice::FileModificationTime);
     };
     for (const QByteArray& owner : {QByteArray(), QByteArray("1\ntarnivel\nanother-machine\n")}) {
         QTemporaryDir dir;
-        QFile file(dir.filePath(lock));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(owner) == owner.size());
-        file.close();
-        ASSERT_TRUE(age(file.fileName()));
+        ASSERT_TRUE(oldLock(dir.filePath(lock), owner));
         EXPECT_EQ(SingleInstance(dir.path(), name).claim(), Claim::Meter) << owner.constData();
     }
     QTemporaryDir dir;
@@ -59,7 +57,7 @@ TEST(SingleInstance, ALaterStartAsksTheFirstToComeForward)
     SingleInstance first(dir.path(), name);
     QSignalSpy forward(&first, &SingleInstance::activationRequested);
     ASSERT_EQ(first.claim(), Claim::Meter);
-    age(dir.filePath(lock));
+    oldLock(dir.filePath(lock), {});
     for (int start = 1; start <= 2; ++start) {
         auto later = std::async(std::launch::async,
                                 [&] { return SingleInstance(dir.path(), name).claim(); });
