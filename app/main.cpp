@@ -8,12 +8,14 @@
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "sampling/counter_source.h"
+#include "ui/common/message_box.h"
 #include "ui/main/main_window.h"
 #include "ui/wizard/wizard.h"
 
 #include <QApplication>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -49,8 +51,26 @@ int main(int argc, char* argv[])
     // here, before it has read or can store any setting.
     const tarnivel::InstancePlace place = tarnivel::sessionInstancePlace();
     tarnivel::SingleInstance instance(place.folder, place.name);
-    if (!instance.claim())
+    using Claim = tarnivel::SingleInstance::Claim;
+    switch (instance.claim()) {
+    case Claim::Meter:
+        break;
+    case Claim::Unchecked:
+        std::fputs("Tarnivel: no runtime folder private to this user (XDG_RUNTIME_DIR): starting "
+                   "without the check for a meter that already runs.\n",
+                   stderr);
+        break;
+    case Claim::CameForward:
         return 0;
+    case Claim::Unanswered: {
+        // Said twice: a start from the desktop has no terminal.
+        const QString why = QStringLiteral("Another meter runs on this display but did not come "
+                                           "forward. End it and start Tarnivel again.");
+        std::fprintf(stderr, "Tarnivel: %s\n", qPrintable(why));
+        tarnivel::showMessageBox(nullptr, {QStringLiteral("Tarnivel"), why, QMessageBox::Warning});
+        return EXIT_FAILURE;
+    }
+    }
 
     tarnivel::QSettingsBackend settings;
     const auto counters = tarnivel::makeSystemCounterSource();

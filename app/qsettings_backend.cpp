@@ -132,14 +132,15 @@ void QSettingsBackend::flush()
 {
     // A store killed between creating its lock file and writing its owner into it leaves a lock
     // that names nobody, which QSettings would wait half a minute for before it takes it as
-    // stale: at Exit or at logout, where the session may not wait that long. Nobody holds such a
-    // lock (a live owner keeps it locked and writes its name at once): it goes first.
+    // stale: at Exit or at logout, where the session may not wait that long. Such a lock is
+    // taken here once it is a few seconds old. A younger one may be a live writer's between
+    // those two steps (a meter on another display), and a live writer's lock stays whatever its
+    // age: Qt removes no lock file that its owner holds locked.
     if (m_settings->format() != QSettings::NativeFormat) {
         QLockFile lock(m_settings->fileName() + QStringLiteral(".lock"));
-        qint64 pid = 0;
-        QString host, app;
-        if (!lock.getLockInfo(&pid, &host, &app))
-            lock.removeStaleLockFile();
+        lock.setStaleLockTime(3000);
+        if (lock.tryLock(5000))
+            lock.unlock();
     }
     // Files are replaced whole (QSaveFile) or not at all; a failure is not reported and the
     // run goes on with the values it has.

@@ -1,5 +1,6 @@
 #include "app/single_instance.h"
 
+#include <QDeadlineTimer>
 #include <QLocalSocket>
 
 namespace tarnivel {
@@ -7,33 +8,47 @@ namespace tarnivel {
 namespace {
 
 constexpr QByteArrayView kComeForward = "raise\n";
+// The meter's answer once it has come forward. Meters of older versions only hang up.
+constexpr QByteArrayView kCameForward = "raised\n";
 constexpr QByteArrayView kExit = "exit\n";
 constexpr int kWaitMs = 500;
-// While the first process is still starting, it holds the lock but does not listen yet.
-constexpr int kConnectTries = 10;
-// The first one hangs up once it has read the request. Hanging up before would lose the request
-// on Windows, where a pipe closed by its writer drops what its reader has not read yet.
-constexpr int kTakeMs = 5000;
-// Ending stores the settings first.
+constexpr int kRetryMs = 100;
+// How long a later start waits for the first to take its request. A first one that is still
+// starting holds the lock, but reads requests only once its window is up.
+constexpr int kAnswerMs = 5000;
+// How long a request to end waits for the meter to go: it stores its settings first.
 constexpr int kEndMs = 10000;
+// The owner writes its name into the lock file a moment after creating it. A lock that names
+// no owner on this machine (one killed in that moment, or a file from another machine) and is
+// older than this belongs to nobody. A live owner's lock stays, whatever its age: Qt removes no
+// lock file that its owner holds locked (flock() on Unix, its open handle on Windows).
+constexpr int kStaleMs = 2000;
+
+// A file of the place; none without a folder.
+QString placePath(const QString& folder, const QString& name, const QString& suffix)
+{
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + name + suffix;
+}
 
 } // namespace
 
 SingleInstance::SingleInstance(const QString& folder, const QString& name, QObject* parent)
-    : QObject(parent), m_socketPath(folder + QLatin1Char('/') + name + QStringLiteral(".socket")),
-      m_lock(folder + QLatin1Char('/') + name + QStringLiteral(".lock"))
+    : QObject(parent), m_socketPath(placePath(folder, name, QStringLiteral(".socket"))),
+      m_lock(placePath(folder, name, QStringLiteral(".lock")))
 {
-    // Only a dead owner makes the lock stale, never its age.
-    m_lock.setStaleLockTime(0);
+    m_lock.setStaleLockTime(kStaleMs);
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* peer = m_server.nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
             connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
                 const QByteArray request = peer->readAll();
-                if (request.contains(kComeForward.toByteArray()))
+                if (request.contains(kComeForward.toByteArray())) {
                     emit activationRequested();
-                else if (request.contains(kExit.toByteArray()))
+                    peer->write(kCameForward.data(), kCameForward.size());
+                    peer->flush(); // now, not on a later turn of the event loop
+                } else if (request.contains(kExit.toByteArray())) {
                     emit exitRequested();
+                }
                 peer->disconnectFromServer();
             });
         }
@@ -42,39 +57,55 @@ SingleInstance::SingleInstance(const QString& folder, const QString& name, QObje
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim()
+SingleInstance::Claim SingleInstance::claim()
 {
-    if (m_lock.tryLock(0) || ask(kComeForward) == Asked::LockTaken) {
-        listen();
-        return true;
+    if (m_socketPath.isEmpty())
+        return Claim::Unchecked;
+    const QDeadlineTimer deadline(kAnswerMs);
+    for (int wait = 0; !m_lock.tryLock(wait); wait = kRetryMs) {
+        if (deadline.hasExpired())
+            return Claim::Unanswered;
+        QLocalSocket socket;
+        socket.connectToServer(m_socketPath);
+        if (!socket.waitForConnected(kWaitMs))
+            continue; // not listening yet, or gone
+        socket.write(kComeForward.data(), kComeForward.size());
+        socket.waitForBytesWritten(kWaitMs);
+        if (socket.state() != QLocalSocket::UnconnectedState)
+            socket.waitForDisconnected(static_cast<int>(deadline.remainingTime()));
+        if (socket.state() != QLocalSocket::UnconnectedState)
+            return Claim::Unanswered;
+        // Hanging up without the answer: a meter of an older version that has read the request,
+        // or one that ended meanwhile and so frees its place. (On Windows the answer may be lost:
+        // a pipe closed by its writer drops what its reader has not read yet.)
+        if (socket.readAll().contains(kCameForward) || !m_lock.tryLock(kRetryMs))
+            return Claim::CameForward;
+        break;
     }
-    return false;
+    listen();
+    return Claim::Meter;
 }
 
 bool SingleInstance::endRunning()
 {
-    const bool ended = m_lock.tryLock(0) || ask(kExit) == Asked::LockTaken ||
-                       m_lock.tryLock(kEndMs); // the meter lets go of it as it ends
-    if (ended)
-        m_lock.unlock();
-    return ended;
-}
-
-SingleInstance::Asked SingleInstance::ask(QByteArrayView request)
-{
-    for (int attempt = 0; attempt < kConnectTries; ++attempt) {
+    const QDeadlineTimer deadline(kEndMs);
+    bool asked = false;
+    // The meter lets go of its lock as it ends.
+    while (!m_socketPath.isEmpty() && !m_lock.tryLock(kRetryMs)) {
+        if (deadline.hasExpired())
+            return false;
+        if (asked)
+            continue;
         QLocalSocket socket;
         socket.connectToServer(m_socketPath);
-        if (socket.waitForConnected(kWaitMs)) {
-            socket.write(request.data(), request.size());
-            socket.waitForBytesWritten(kWaitMs);
-            socket.waitForDisconnected(kTakeMs);
-            return Asked::Delivered;
-        }
-        if (m_lock.tryLock(kWaitMs / 5))
-            return Asked::LockTaken; // the owner died (or ended) while we knocked
+        if (!socket.waitForConnected(kWaitMs))
+            continue; // not listening yet, or gone
+        socket.write(kExit.data(), kExit.size());
+        // It hangs up once it has read the request.
+        asked = socket.waitForBytesWritten(kWaitMs) && socket.waitForDisconnected(kAnswerMs);
     }
-    return Asked::NoAnswer;
+    m_lock.unlock();
+    return true;
 }
 
 void SingleInstance::listen()

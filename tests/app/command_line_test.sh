@@ -2,7 +2,8 @@
 # The command line, run as over ssh (no display): --help and --version print to standard output
 # and end with status 0, an unknown option ends with an error and the --help hint on standard
 # error; none of them reads or writes a setting or claims the meter's place. Qt's own options
-# reach Qt: with -platform offscreen the program starts without a display.
+# are taken and reach Qt (--help-all lists them): with -platform offscreen the program starts
+# without a display.
 #   command_line_test.sh <tarnivel> <version>
 set -euo pipefail
 tarnivel=$1
@@ -27,6 +28,8 @@ done <<'TABLE'
 -h|0|out|  -v, --version +Displays version information\.
 --version|0|out|Tarnivel VERSION
 -platform offscreen -display :9 -v|0|out|Tarnivel VERSION
+-nograb --dograb -qdevel --qdebug -widgetcount -stylesheet=x.qss -v|0|out|Tarnivel VERSION
+--help-all|0|out|  --nograb +X11: never grab the mouse \(for debuggers\)\.
 --bogus|1|err|Tarnivel: Unknown option 'bogus'\.
 --bogus --help|1|err|Try '.*tarnivel --help' for more information\.
 -platform|1|err|Tarnivel: Missing value after '-platform'\.
@@ -36,6 +39,16 @@ left=$(find "${config%/*}" "$XDG_RUNTIME_DIR" -mindepth 1)
 
 start -platform offscreen
 wait_for 10 test -S "$XDG_RUNTIME_DIR/tarnivel-default.socket" || fail "-platform did not reach Qt"
+kill -TERM "$program"
+ends_within 10 SIGTERM
+
+# No runtime folder private to the user (none set, Qt's fallback open to others): the meter runs
+# all the same, unchecked, and says so.
+printf '%s\n' '[Settings]' RunBefore=1 >"$config"
+mkdir -m 755 "$work/runtime-$(id -un)"
+XDG_RUNTIME_DIR='' TMPDIR=$work start -platform offscreen
+wait_for 10 grep -q '^DL: ' "$work/tarnivel.log" || fail "no meter without a runtime folder"
+grep -q 'starting without the check' "$work/tarnivel.log" || fail "no word of the missing check"
 kill -TERM "$program"
 ends_within 10 SIGTERM
 echo "PASS"

@@ -8,9 +8,13 @@
 
 #include <chrono>
 #include <csignal>
+#include <future>
 #include <gtest/gtest.h>
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 using namespace tarnivel;
@@ -60,11 +64,32 @@ TEST(QSettingsBackend, FullDiskIsSilentAndLeavesTheUsersFileIntact)
 }
 #endif
 
+#ifdef Q_OS_UNIX
+// Another writer (a meter on another display) that has created the lock file but not yet locked
+// it, so that the file still names nobody, keeps its lock: the store waits for it.
+TEST(QSettingsBackend, StoreWaitsForAWriterThatIsTakingTheLock)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tarnivel.conf"));
+    const QString lock = path + QStringLiteral(".lock");
+    const int fd = ::open(QFile::encodeName(lock).constData(), O_RDWR | O_CREAT | O_EXCL, 0666);
+    auto store =
+        std::async(std::launch::async, [&] { storeGeneration(QSettingsBackend(path), 1); });
+    QThread::msleep(300); // the other writer is held up between its two steps
+    ASSERT_TRUE(::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::write(fd, "mine", 4) == 4);
+    EXPECT_EQ(contents(lock), "mine");
+    EXPECT_EQ(store.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+    QFile::remove(lock);
+    ::close(fd);
+}
+#endif
+
 #ifdef TARNIVEL_SETTINGS_WRITER
 // A child stores whole generations in a loop and is killed (SIGKILL) at a moment spread over 3
 // ms, a hundred times: every time the file reads back, in a new run, one whole generation, never
 // older than the last one seen; and the next store, whatever lock file the kill left behind,
-// finishes at once instead of waiting for the lock to grow stale (30 s).
+// finishes within seconds (a lock that names nobody, once it is a few seconds old) instead of
+// the half minute QSettings waits for such a lock.
 TEST(QSettingsBackend, KilledWhileStoringLeavesOneWholeGenerationAndNoLockToWaitFor)
 {
     QTemporaryDir dir;

@@ -8,6 +8,7 @@ pids=()
 e2e_cleanup() {
     local status=$? pid
     kill "${pids[@]}" 2>/dev/null || true
+    kill -CONT "${pids[@]}" 2>/dev/null || true # a stopped one takes its signal only now
     for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
     [ "$status" -eq 0 ] || grep -v '^DL: ' "$work"/*.log 2>/dev/null | tail -n 40 || true
     rm -rf "$work"

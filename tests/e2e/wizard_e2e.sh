@@ -8,7 +8,8 @@
 # transparency; every start after that opens the meter,
 # and every end of it (window manager, Alt+F4, SIGINT, SIGHUP, SIGTERM) ends the program within
 # seconds with the settings stored. A second start, during the wizard or with the meter in the
-# tray, brings that window forward and ends at once with status 0, storing nothing.
+# tray, brings that window forward and ends at once with status 0, storing nothing; one that
+# finds the meter stopped says why and ends with an error.
 set -euo pipefail
 tarnivel=$1
 source "$(dirname "$0")/lib.sh"
@@ -118,8 +119,17 @@ for way in wmctrl alt-f4 SIGINT SIGHUP SIGTERM; do
     SIGHUP)
         menu Down Down Return # "Send To Tray"
         wait_for 5 bash -c "! xwininfo -id $window | grep -q IsViewable" || fail "Send To Tray failed"
+        touch -d '1 hour ago' "$XDG_RUNTIME_DIR"/tarnivel-*.lock # a live meter's lock stays
         second_start_brings Form1
+        kill -STOP "$program" # takes no request: a start says why and ends with an error
+        "$tarnivel" >"$work/unanswered.log" 2>&1 &
+        pids+=($!)
+        wait_window Tarnivel
+        xdotool windowactivate --sync "$window" key Return
+        ! wait "${pids[-1]}" || fail "the unanswered start ended with status 0"
+        grep -q 'did not come forward' "$work/unanswered.log" || fail "no reason on standard error"
         kill -HUP "$program"
+        kill -CONT "$program"
         ;;
     *) kill -s "${way#SIG}" "$program" ;;
     esac

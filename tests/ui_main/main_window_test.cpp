@@ -4,9 +4,11 @@
 #include "ui/settings/settings_dialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
@@ -76,6 +78,33 @@ TEST_F(MainWindowTest, LoadsTheSettingsLivesInTheTrayAndStoresThemOnceAtEveryEnd
                                                    (r.state ? "" : "Width=1935 Height=1230 ") +
                                                    "flush"));
     }
+}
+
+// The display may die before the unload can store anything: every change the user makes is
+// stored at once ("Float", OK in the settings dialog, a resize once it has come to rest), with
+// every other key as the unload writes it. A tick stores nothing.
+TEST_F(MainWindowTest, StoresEveryChangeOfTheUserAtOnceAndNothingPerTick)
+{
+    frmMain w({settings, *this, [this] { return now += 1s; }, [] { return true; }, [] {}, {}});
+    w.show();
+    for (int tick = 0; tick < 3; ++tick)
+        w.Timer1_Timer();
+    QTest::qWait(700);
+    EXPECT_EQ(settings.log, "");
+
+    w.tray().buildPopupMenu()->actions()[0]->trigger(); // "Float"
+    EXPECT_EQ(settings.log, "MaxValue=100000 DLColour=255 ULColour=65280 BackColour=8421504 "
+                            "OverlapColour=65535 Float=0 Opacity=255 Width=1935 Height=1230 flush");
+    w.ShowSettings();
+    w.settingsDialog()->findChild<QComboBox*>(QStringLiteral("cmbTrans"))->setCurrentIndex(2);
+    w.settingsDialog()->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    EXPECT_EQ(settings.values["Opacity"], "204");
+    w.resize(200, 100);
+    w.resize(201, 101);
+    EXPECT_EQ(settings.values["Width"], "1935") << "stored while the resize goes on";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return settings.values["Width"] == "3015"; }));
+    EXPECT_EQ(std::pair(settings.values["Height"], settings.log.ends_with("flush")),
+              std::pair(std::string("1515"), true));
 }
 
 // The rates and the tray picture follow the ticks; the settings dialog gets the totals while open.

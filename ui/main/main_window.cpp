@@ -77,6 +77,9 @@ frmMain::frmMain(MainWindowDeps deps, QWidget* parent)
     m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(1000);
     connect(&m_timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    m_resizeStore.setSingleShot(true);
+    m_resizeStore.setInterval(500);
+    connect(&m_resizeStore, &QTimer::timeout, this, &frmMain::StoreSettings);
 
     Form_Load();
 }
@@ -124,6 +127,9 @@ void frmMain::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
+    // The size the load gives a hidden window is the stored one already.
+    if (isVisible())
+        m_resizeStore.start();
 }
 
 void frmMain::Form_Resize()
@@ -207,6 +213,7 @@ void frmMain::ShowSettings()
                                         {}},
                                        this);
         connect(mfrmSettings, &frmSettings::Unloaded, this, &frmMain::mfrmSettings_Unloaded);
+        connect(mfrmSettings, &frmSettings::Applied, this, &frmMain::StoreSettings);
     }
     mfrmSettings->ShowDialog();
 }
@@ -252,8 +259,17 @@ void frmMain::Form_Unload()
 {
     if (m_unloaded)
         return;
-    m_unloaded = true;
     m_timer1.stop();
+    m_resizeStore.stop();
+    StoreSettings();
+    m_unloaded = true;
+    m_tray.RemoveTrayIcon();
+}
+
+void frmMain::StoreSettings()
+{
+    if (m_unloaded)
+        return;
     const Qt::WindowStates state = windowState();
     const bool normal =
         !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
@@ -272,7 +288,6 @@ void frmMain::Form_Unload()
     } catch (const std::exception& e) {
         qWarning("storing the settings failed: %s", e.what());
     }
-    m_tray.RemoveTrayIcon();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -79,6 +79,9 @@ public:
 
     // Stores the settings; runs once, whichever way the window goes.
     void Form_Unload();
+    // Writes the live settings to the store as the unload does. Every change the user makes is
+    // stored at once too: a lost display ends the program without an unload.
+    void StoreSettings();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -108,6 +111,8 @@ private:
     ctlScrollGraph2* m_graDU = nullptr;
     QLabel* m_lblDisplay = nullptr;
     QTimer m_timer1;
+    // Stores the size once a resize has come to rest, not at each of its steps.
+    QTimer m_resizeStore;
     TrayMenu m_tray;
     char m_decimalPoint = '.';
 

@@ -69,8 +69,10 @@ std::unique_ptr<QMenu> TrayMenu::buildPopupMenu()
     QAction* floatItem = menu->addAction(QStringLiteral("Float"));
     floatItem->setCheckable(true);
     floatItem->setChecked(m_meter.isFloat());
-    QObject::connect(floatItem, &QAction::triggered, &m_meter,
-                     [this] { m_meter.setFloat(!m_meter.isFloat()); });
+    QObject::connect(floatItem, &QAction::triggered, &m_meter, [this] {
+        m_meter.setFloat(!m_meter.isFloat());
+        m_meter.StoreSettings();
+    });
 
     QAction* trayItem = menu->addAction(QStringLiteral("Send To Tray"));
     // Without a tray the window could not be brought back.

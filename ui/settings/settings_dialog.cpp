@@ -300,6 +300,7 @@ void frmSettings::cmdOK_Click()
 
     const ScaleCheck scale = checkScale(txtMaxValue->text().toStdString());
     if (!scale.problem.empty()) {
+        emit Applied();
         showProblem(scale.problem);
         return;
     }
@@ -318,6 +319,7 @@ void frmSettings::cmdOK_Click()
     if (graph.ULThread().Colour() != m_pending.mlPendingOut)
         graph.ULThread().setColour(m_pending.mlPendingOut);
     graph.RedrawWhole();
+    emit Applied();
 }
 
 void frmSettings::showProblem(std::string_view problem)

@@ -61,6 +61,9 @@ public:
 
 signals:
     void Unloaded();
+    // OK applied the user's changes to the live objects (all of them, or only the transparency
+    // and the autostart entry when the scale was refused).
+    void Applied();
 
 private:
     QWidget* buildOptionsPage();
