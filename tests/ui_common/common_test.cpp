@@ -38,7 +38,7 @@ TEST(Pictures, IconsLogoAndTrayLevelsAsDrawn)
 }
 
 // Blue while new, purple once followed, red when opening failed, grey without a target (nothing
-// to open); only a left click opens it.
+// to open, and no hand over it); only a left click opens it.
 TEST(LinkLabel, ColourFollowsTheStateAndNoTargetDoesNothing)
 {
     const QUrl home(QStringLiteral("https://example.org/"));
@@ -52,7 +52,8 @@ TEST(LinkLabel, ColourFollowsTheStateAndNoTargetDoesNothing)
         link.setTarget(target ? home : QUrl());
         link.setOpener([opens = opens](const QUrl&) { return opens; });
         QTest::mouseClick(&link, button, {}, QPoint(2, 2));
-        EXPECT_EQ(link.palette().color(QPalette::WindowText), shown);
+        EXPECT_EQ(std::pair(link.palette().color(QPalette::WindowText), link.cursor().shape()),
+                  std::pair(shown, target ? Qt::PointingHandCursor : Qt::ArrowCursor));
     }
 }
 
