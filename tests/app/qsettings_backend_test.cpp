@@ -31,7 +31,7 @@ TEST(QSettingsBackend, JunkReadsAsTheDefaults)
     static constexpr char kJunk[] = "garbage before any section\n[Settings\n[Settings]"
                                     "\nRunBefore=maybe\nMaxValue=1, 2, 3\nBackColour="
                                     "\nDLColour=@ByteArray(\\0\\x1)\nOverlapColour=\"12\""
-                                    "\nWidth=\xff\xfe\x01\n=17\nHeight\nOpacity=300\nFloat=1,\n";
+                                    "\nWidth=\xff\xfe\x01\n=17\nHeight]\nOpacity=300\nFloat=1,\n";
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("settings.ini")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(kJunk + QByteArray(300, '\0')) > 0);

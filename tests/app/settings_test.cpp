@@ -1,3 +1,4 @@
+#include "app/platform_choice.h"
 #include "app/settings.h"
 #include "tests/support/memory_settings.h"
 
@@ -55,3 +56,14 @@ TEST(SettingsLoad, StoredTextConvertsOrFallsBackToTheKeysDefault)
 }
 
 // clang-format on
+
+// In a Wayland session that offers XWayland the meter asks for X11, unless the user named a
+// platform; elsewhere Qt chooses.
+TEST(PlatformChoice, XWaylandUnlessTheUserNamedOne)
+{
+    EXPECT_STREQ(forcedQpaPlatform("wayland-0", ":0", ""), "xcb");
+    for (const auto& [wayland, x11, named] : {std::tuple{"wayland-0", ":0", "wayland"},
+                                              {"", ":0", nullptr},
+                                              {"wayland-0", nullptr, ""}})
+        EXPECT_EQ(forcedQpaPlatform(wayland, x11, named), nullptr);
+}

@@ -13,9 +13,11 @@ using namespace tarnivel::raster;
 
 constexpr Colours kColours{'D', 'U', 'O', '.'};
 
-// A w x h surface of k x k pixel blocks, filled with the background.
+// A w x h surface of k x k pixel blocks, filled with the background or with '?' (not drawn).
 struct Image {
-    Image(int w, int h, int k = 1) : px(w * k * h * k, '.'), s{px.data(), w, h, k, w * k} {}
+    Image(int w, int h, int k = 1, char fill = '.')
+        : px(w * k * h * k, fill), s{px.data(), w, h, k, w * k}
+    {}
     std::uint32_t at(int x, int y) const { return px[static_cast<std::size_t>(y * s.stride + x)]; }
     std::vector<std::uint32_t> px;
     Surface s;
@@ -27,6 +29,7 @@ TEST(DataStore, KeepsAgesThroughResize)
 {
     for (const auto& [size, count, resized, ages] :
          {std::tuple{5, 7, 8, std::vector<float>{8, 7, 6, 5, 4, 3, 0, 0}},
+          {1, 3, 2, {4, 3}},
           {8, 10, 5, std::vector<float>{11, 10, 9, 8, 7}},
           {8, 14, 4, std::vector<float>{15, 14, 13, 12}}}) {
         tarnivel::clsDataStore store;
@@ -37,7 +40,10 @@ TEST(DataStore, KeepsAgesThroughResize)
         store.PutValue(static_cast<float>(count + 1));
         for (int age = 1; age <= resized; ++age)
             EXPECT_EQ(store.GetValue(age), ages[static_cast<std::size_t>(age - 1)]) << age;
+        for (const int age : {0, resized + 1})
+            EXPECT_THROW(store.GetValue(age), std::runtime_error);
     }
+    EXPECT_NO_THROW(tarnivel::clsDataStore().setBufferSize(tarnivel::clsDataStore::kMaxBufferSize));
 }
 
 // One column 50 rows high: background down to row `b`, the larger sample's colour down to row
@@ -71,7 +77,7 @@ TEST(GraphRaster, ScrollingAndRedrawingAgree)
         const int w = 1 + rng() % 1100, h = 1 + rng() % 40, k = 1 + rng() % 3;
         const Scale scale{sample(rng) / 14, 50.0f * (rng() % 5 - 1.0f)};
         tarnivel::clsDataThread dl, ul;
-        Image scrolled(w, h, k), flat(w, h);
+        Image scrolled(w, h, k, '?'), flat(w, h, 1, '?');
         DrawGraph(scrolled.s, dl, ul, scale, kColours);
         for (std::size_t i = 1 + rng() % 2500; i > 0; --i) {
             const float d = sample(rng), u = i % 7 ? sample(rng) : d; // some equal

@@ -38,7 +38,10 @@ TEST(ProcNetDevSource, ReadsEveryGoodRowAtEachReadingAndSkipsMalformedOnes)
         got += r.name + ' ' + std::to_string(r.received) + ' ' + std::to_string(r.sent) + ';';
     EXPECT_EQ(got, expected);
     std::ofstream(path) << text.substr(0, 16); // the header alone
-    EXPECT_FALSE(source.readTable(rows) || ProcNetDevSource(path + "_").readTable(rows));
+    EXPECT_FALSE(source.readTable(rows));
+    // No file, a read error (a folder), a file without end (over 16 MiB).
+    for (const std::string& bad : {path + "_", testing::TempDir(), std::string("/dev/zero")})
+        EXPECT_FALSE(ProcNetDevSource(bad).readTable(rows)) << bad;
 }
 
 struct FakeSource final : CounterSource {
@@ -56,6 +59,7 @@ TEST(RateSampler, MeasuresGrowthPerInterfaceOverTheTimeThatPassedUnwrappingOnly3
 {
     // clang-format off
     const std::tuple<const char*, unsigned, int, std::optional<T>, std::array<double, 4>> ticks[] {
+        {"failed at first", 64, 1000, std::nullopt, {0, 0, 0, 0}},
         {"baseline", 64, 1000, T{{"lo", 1000, 500}, {"eth0", 3000, 100}}, {0, 0, 4000, 600}},
         {"eth0 reset", 64, 500, T{{"eth0", 5, 1}, {"lo", 1600, 700}}, {1200, 400, 1605, 701}},
         {"failed", 64, 1000, std::nullopt, {0, 0, 1605, 701}},

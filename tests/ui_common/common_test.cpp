@@ -1,8 +1,12 @@
+#include "resources/app_icon.h"
+#include "resources/icons.h"
 #include "resources/logo.h"
+#include "tests/support/picture_check.h"
 #include "ui/common/link_label.h"
 #include "ui/common/links.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,26 +14,31 @@
 
 using namespace tarnivel;
 
-// Left of the name, a trace runs across the logo's screen, one run of white in each column joined
-// to the next, over a grid every third pixel on black.
-TEST(Logo, TraceRunsJoinedAcrossTheGrid)
+// Every picture the program draws: the application icon at each size it is installed in, the
+// logo, and the 36 tray pictures (incoming level down, outgoing level across).
+TEST(Pictures, IconsLogoAndTrayLevelsAsDrawn)
 {
-    const Picture logo = logoPicture();
-    std::vector<int> last{0, 99}, rows; // the trace's rows in the column before, in this one
-    for (int x = 4; x < 40; ++x) {
-        for (int y = 2; y < 40; ++y)
-            if (logo.at(x, y) == kWhite)
-                rows.push_back(y);
-            else
-                ASSERT_EQ(logo.at(x, y), (x + 2) % 3 && (y + 2) % 3 ? kBlack : kDarkGreen);
-        ASSERT_TRUE(!rows.empty() && rows.back() - rows.front() + 1 == std::ssize(rows) &&
-                    rows.front() <= last.back() + 1 && rows.back() >= last.front() - 1);
-        last = std::exchange(rows, {});
+    QImage all(288 + kLogoWidth + 96, 128, QImage::Format_ARGB32);
+    all.fill(Qt::transparent);
+    QPainter painter(&all);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    int x = 0;
+    for (const int size : {16, 32, 48, 64, 128}) {
+        painter.drawImage(
+            x, 0, size > 32 ? toImage(appIconPicture(size)) : appIcon().pixmap(size).toImage());
+        x += size;
     }
+    painter.drawPixmap(x, 0, logoPixmap());
+    const QHash<QString, QIcon> tray = trayImageList();
+    for (int i = 0; i < 36; ++i)
+        painter.drawPixmap(x + kLogoWidth + i % 6 * 16, i / 6 * 16,
+                           tray[QStringLiteral("d%1u%2").arg(i / 6).arg(i % 6)].pixmap(16));
+    painter.end();
+    expectPicture(all, QStringLiteral("pictures"));
 }
 
 // Blue while new, purple once followed, red when opening failed, grey without a target (nothing
-// to open); only a left click opens it.
+// to open, and no hand over it); only a left click opens it.
 TEST(LinkLabel, ColourFollowsTheStateAndNoTargetDoesNothing)
 {
     const QUrl home(QStringLiteral("https://example.org/"));
@@ -43,7 +52,8 @@ TEST(LinkLabel, ColourFollowsTheStateAndNoTargetDoesNothing)
         link.setTarget(target ? home : QUrl());
         link.setOpener([opens = opens](const QUrl&) { return opens; });
         QTest::mouseClick(&link, button, {}, QPoint(2, 2));
-        EXPECT_EQ(link.palette().color(QPalette::WindowText), shown);
+        EXPECT_EQ(std::pair(link.palette().color(QPalette::WindowText), link.cursor().shape()),
+                  std::pair(shown, target ? Qt::PointingHandCursor : Qt::ArrowCursor));
     }
 }
 

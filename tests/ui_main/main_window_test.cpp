@@ -1,5 +1,6 @@
 #include "graph/scroll_graph.h"
 #include "tests/support/memory_settings.h"
+#include "tests/support/picture_check.h"
 #include "ui/main/main_window.h"
 #include "ui/settings/settings_dialog.h"
 
@@ -23,14 +24,14 @@ class MainWindowTest : public ::testing::Test, public CounterSource {
 protected:
     bool readTable(std::vector<InterfaceCounters>& rows) override
     {
-        rows = {{"eth0", received, 0}};
+        rows = {{"eth0", received, sent}};
         return true;
     }
     unsigned counterBits() const override { return 64; }
 
     MemorySettings settings;
     std::chrono::steady_clock::time_point now{};
-    std::uint64_t received = 6442450944; // 64-bit sums: no wrap at 4 GiB
+    std::uint64_t received = 6442450944, sent = 0; // 64-bit sums: no wrap at 4 GiB
 };
 
 // What the meter loads it stores back once, however it ends: a close of the window, "Exit", or
@@ -113,6 +114,11 @@ TEST_F(MainWindowTest, StoresEveryChangeOfTheUserAtOnceAndNothingPerTick)
 // system's context-menu event of the mouse), on the Menu key and on Shift+F10.
 TEST_F(MainWindowTest, ShowsRatesTotalsAndItsShapeAndOpensTheMenuOnReleaseOrFromKeys)
 {
+    // Stored colours: orange incoming, blue outgoing, black background, white overlap.
+    settings.values = {{"DLColour", "33023"},
+                       {"ULColour", "16744448"},
+                       {"BackColour", "0"},
+                       {"OverlapColour", "16777215"}};
     frmMain w({settings, *this, [this] { return now += 1s; }, [] { return true; }, [] {}, {}});
     w.ShowSettings();
     const auto* total = w.settingsDialog()->findChild<QLabel*>(QStringLiteral("lblDLTotal"));
@@ -126,8 +132,13 @@ TEST_F(MainWindowTest, ShowsRatesTotalsAndItsShapeAndOpensTheMenuOnReleaseOrFrom
     // The picture is the one for the key: its third incoming segment lit.
     EXPECT_EQ(w.tray().trayIcon().icon().pixmap(16).toImage().pixel(4, 7), 0xFFFF0000);
     w.settingsDialog()->reject();
-    received += 1ull << 30;
-    w.Timer1_Timer();
+    for (int i = 0; i < 150; ++i, w.Timer1_Timer()) { // incoming above, equal to, below outgoing
+        received += i * 37813 % 120000;
+        sent += i % 5 ? i * 7919 % 90000 : i * 37813 % 120000;
+    }
+    expectPicture(w.grab().toImage(), QStringLiteral("meter"));
+    w.graDU().RedrawWhole(); // what scrolled in is what the history holds
+    expectPicture(w.grab().toImage(), QStringLiteral("meter"));
     EXPECT_EQ(total->text(), "6.00 Gb") << "no totals while closed";
 
     const struct {

@@ -9,7 +9,8 @@
 
 using namespace tarnivel;
 
-// No entry without a program file to name; one switched off (GNOME's key) counts as none.
+// No entry without a program file to name; one switched off (GNOME's key) counts as none until
+// the box is ticked again.
 TEST(Autostart, CreateQueryRemoveAValidEntry)
 {
     ConfigHome home;
@@ -29,6 +30,8 @@ TEST(Autostart, CreateQueryRemoveAValidEntry)
                 file.write("[Desktop Entry]\nX-GNOME-Autostart-enabled=false\n") > 0);
     file.close();
     EXPECT_FALSE(IsInRunKey("Tarnivel"));
+    SetRunKey("Tarnivel", "/t", true); // ticked again: the entry is replaced, its folder is there
+    EXPECT_TRUE(IsInRunKey("Tarnivel"));
     SetRunKey("Tarnivel", "/t", false);
     EXPECT_FALSE(file.exists());
     SetRunKey("Tarnivel", "/t", false); // nothing to remove: silent

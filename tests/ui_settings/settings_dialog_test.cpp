@@ -3,6 +3,7 @@
 #include "graph/scroll_graph.h"
 #include "tests/support/config_home.h"
 #include "tests/support/layout_check.h"
+#include "tests/support/picture_check.h"
 #include "ui/settings/autostart.h"
 #include "ui/settings/settings_dialog.h"
 
@@ -157,10 +158,12 @@ TEST_F(SettingsDialogTest, ScaleBoxTakesSevenDigitsAndEveryPageShowsItsControlsW
     scale().clear();
     QTest::keyClicks(&scale(), "1a2-3 .e4\b45678");
     EXPECT_EQ(scale().text(), "1234567") << "Backspace, then an eighth digit";
-    dialog.NewTotals(1073741823.0, 1073741823.0); // "1024.00 Mb"
+    dialog.NewTotals(1073741823.0, 5e9);                  // "1024.00 Mb", "4.66 Gb"
+    find<QLabel>("lblVersion").setText("Version 1.23.4"); // any version's picture
     for (int tab = 0; tab < tabs().count(); ++tab) {
         tabs().setCurrentIndex(tab);
         QCoreApplication::processEvents();
         expectControlsWhole(*tabs().currentWidget());
+        expectPicture(dialog.grab().toImage(), "settings-" + tabs().tabText(tab).toLower(), false);
     }
 }

@@ -1,6 +1,7 @@
 // The first-run wizard driven through its real widgets; messages answer through its seam.
 #include "tests/support/layout_check.h"
 #include "tests/support/memory_settings.h"
+#include "tests/support/picture_check.h"
 #include "ui/wizard/wizard.h"
 
 #include <QApplication>
@@ -65,6 +66,7 @@ TEST_F(WizardTest, PagesMoveByButtonsAndKeysOnlyWhenAgreedAndTheRateBoxEditsAsUs
                              control("cmdBack").isVisible()),
                   std::tuple(page, true, page > 1));
         expectControlsWhole(*wizard);
+        expectPicture(wizard->grab().toImage(), "wizard-" + QString::number(page), false);
     }
     EXPECT_EQ(std::pair(messages, quits), std::pair(4, 0));
 
