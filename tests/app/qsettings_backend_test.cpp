@@ -86,7 +86,7 @@ TEST(QSettingsBackend, StoreWaitsForAWriterThatIsTakingTheLock)
 
 #ifdef TARNIVEL_SETTINGS_WRITER
 // A child stores whole generations in a loop and is killed (SIGKILL) at a moment spread over 3
-// ms, a hundred times: every time the file reads back, in a new run, one whole generation, never
+// ms, forty times: every time the file reads back, in a new run, one whole generation, never
 // older than the last one seen; and the next store, whatever lock file the kill left behind,
 // finishes within seconds (a lock that names nobody, once it is a few seconds old) instead of
 // the half minute QSettings waits for such a lock.
@@ -95,7 +95,7 @@ TEST(QSettingsBackend, KilledWhileStoringLeavesOneWholeGenerationAndNoLockToWait
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Tarnivel.conf"));
     std::optional<int> last = 0;
-    for (int kill = 0; kill < 100; ++kill) {
+    for (int kill = 0; kill < 40; ++kill) {
         QProcess writer;
         writer.start(QStringLiteral(TARNIVEL_SETTINGS_WRITER), {path});
         ASSERT_TRUE(writer.waitForReadyRead(30000));
