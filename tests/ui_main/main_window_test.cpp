@@ -37,7 +37,8 @@ protected:
 // What the meter loads it stores back once, however it ends: a close of the window, "Exit", or
 // a quit of the application (session end, a signal), in the tray as well. Float is on only for
 // "1"; the size is stored only for a normal window. "Send To Tray" needs a tray; only a tray that
-// knows no double click restores on a single click; another start brings the meter forward.
+// knows no double click restores on a single click; another start brings the meter forward,
+// with the focus.
 TEST_F(MainWindowTest, LoadsTheSettingsLivesInTheTrayAndStoresThemOnceAtEveryEnd)
 {
     const struct {
@@ -61,15 +62,20 @@ TEST_F(MainWindowTest, LoadsTheSettingsLivesInTheTrayAndStoresThemOnceAtEveryEnd
                        return r.clicksOnly;
                    }});
         const auto menu = w.tray().buildPopupMenu();
-        EXPECT_EQ(std::pair(menu->actions()[0]->isChecked(), menu->actions()[1]->isEnabled()),
-                  std::pair(r.storedFloat == "1", r.tray)); // "Float", "Send To Tray"
+        EXPECT_EQ(
+            std::tuple(menu->actions()[0]->isChecked(), menu->actions()[1]->isEnabled(),
+                       w.windowFlags().testFlag(Qt::WindowStaysOnTopHint)),
+            std::tuple(r.storedFloat == "1", r.tray, r.storedFloat == "1")); // Float, Send To Tray
         w.show();
         EXPECT_EQ(w.windowOpacity(), 1.0);
         w.tray().SendToTray();
         emit w.tray().trayIcon().activated(QSystemTrayIcon::Trigger);
         EXPECT_EQ(w.tray().isInTray(), r.tray && !r.clicksOnly);
+        QWidget other; // another window has the focus
+        other.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
         w.BringForward();
-        EXPECT_TRUE(w.isVisible() && !w.tray().trayIcon().isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w) && !w.tray().trayIcon().isVisible());
 
         w.setWindowState(r.state);
         r.end(w);
@@ -129,8 +135,9 @@ TEST_F(MainWindowTest, ShowsRatesTotalsAndItsShapeAndOpensTheMenuOnReleaseOrFrom
     EXPECT_EQ(std::tuple(w.lblDisplay().text(), w.tray().trayIcon().toolTip(),
                          w.tray().trayPictureKey(), total->text()),
               std::tuple("DL: 40.7 UL: 0.0", "Tarnivel: DL: 40.7 UL: 0.0", "d3u0", "6.00 Gb"));
-    // The picture is the one for the key: its third incoming segment lit.
-    EXPECT_EQ(w.tray().trayIcon().icon().pixmap(16).toImage().pixel(4, 7), 0xFFFF0000);
+    // The tray's and the window's picture is the one for the key: its third incoming segment lit.
+    for (const QIcon& icon : {w.tray().trayIcon().icon(), w.windowIcon()})
+        EXPECT_EQ(icon.pixmap(16).toImage().pixel(4, 7), 0xFFFF0000);
     w.settingsDialog()->reject();
     for (int i = 0; i < 150; ++i, w.Timer1_Timer()) { // incoming above, equal to, below outgoing
         received += i * 37813 % 120000;
