@@ -7,13 +7,16 @@
 #include "ui/settings/autostart.h"
 #include "ui/settings/settings_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -166,4 +169,29 @@ TEST_F(SettingsDialogTest, ScaleBoxTakesSevenDigitsAndEveryPageShowsItsControlsW
         expectControlsWhole(*tabs().currentWidget());
         expectPicture(dialog.grab().toImage(), "settings-" + tabs().tabText(tab).toLower(), false);
     }
+}
+
+// The real colour picker starts from the colour shown; Esc keeps it, OK hands over the one picked
+// (red in the low byte of a ColourRef).
+TEST(SettingsDialog, TheRealColourPickerCancelsOrGivesThePickedColour)
+{
+    ctlScrollGraph2 graph;
+    graph.DLThread().setColour(0x0000FF);
+    frmSettings dialog({graph, [] { return std::uint8_t{255}; }, [](std::uint8_t) {}, {}, {}});
+    std::vector<QColor> shown;
+    QTimer answering;
+    answering.callOnTimeout([&shown] {
+        if (auto* picker = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+            shown.push_back(picker->currentColor());
+            picker->setCurrentColor(QColor(0x12, 0x34, 0x56));
+            shown.size() == 1 ? QTest::keyClick(picker, Qt::Key_Escape) : picker->accept();
+        }
+    });
+    answering.start(10);
+    dialog.ShowDialog();
+    for (int pick = 0; pick < 2; ++pick)
+        dialog.findChild<QPushButton*>("cmdInColour")->click();
+    dialog.findChild<QPushButton*>("cmdOK")->click();
+    EXPECT_EQ(shown, (std::vector<QColor>{QColor(Qt::red), QColor(Qt::red)}));
+    EXPECT_EQ(graph.DLThread().Colour(), 0x563412u);
 }
