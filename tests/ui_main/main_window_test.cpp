@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
@@ -139,13 +140,19 @@ TEST_F(MainWindowTest, ShowsRatesTotalsAndItsShapeAndOpensTheMenuOnReleaseOrFrom
     for (const QIcon& icon : {w.tray().trayIcon().icon(), w.windowIcon()})
         EXPECT_EQ(icon.pixmap(16).toImage().pixel(4, 7), 0xFFFF0000);
     w.settingsDialog()->reject();
+    w.show(); // the pictures are what reaches the screen
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const auto onScreen = [&w] {
+        QCoreApplication::processEvents();
+        return w.screen()->grabWindow(w.winId()).toImage();
+    };
     for (int i = 0; i < 150; ++i, w.Timer1_Timer()) { // incoming above, equal to, below outgoing
         received += i * 37813 % 120000;
         sent += i % 5 ? i * 7919 % 90000 : i * 37813 % 120000;
     }
-    expectPicture(w.grab().toImage(), QStringLiteral("meter"));
+    expectPicture(onScreen(), QStringLiteral("meter"));
     w.graDU().RedrawWhole(); // what scrolled in is what the history holds
-    expectPicture(w.grab().toImage(), QStringLiteral("meter"));
+    expectPicture(onScreen(), QStringLiteral("meter"));
     EXPECT_EQ(total->text(), "6.00 Gb") << "no totals while closed";
 
     const struct {
@@ -156,10 +163,18 @@ TEST_F(MainWindowTest, ShowsRatesTotalsAndItsShapeAndOpensTheMenuOnReleaseOrFrom
                 {{5000, 9000}, {466, 466}, {0, 0, 466, 453}, {0, 455, 466, 10}}};
     for (const auto& r : rows) {
         w.resize(r.asked);
-        w.show(); // the first row is laid out before the window is shown
         EXPECT_EQ(std::tuple(w.size(), w.graDU().geometry(), w.lblDisplay().geometry(), w.mask()),
                   std::tuple(r.size, r.graph, r.label, QRegion(r.graph) + r.label));
     }
+
+    // A drag on the graph moves the window from its first motion on, and ends with the release.
+    const QPoint place = w.pos();
+    QTest::mousePress(&w.graDU(), Qt::LeftButton, {}, {40, 20});
+    for (const QPoint at : {QPoint(41, 21), QPoint(51, 31)})
+        QTest::mouseMove(&w.graDU(), at);
+    QTest::mouseRelease(&w.graDU(), Qt::LeftButton, {}, {41, 21});
+    QTest::mouseMove(&w.graDU(), {60, 40});
+    EXPECT_EQ(w.pos(), place + QPoint(10, 10));
 
     qsizetype items = 0; // in the menus that open, each closed by a timer its event loop runs
     QTimer closer;

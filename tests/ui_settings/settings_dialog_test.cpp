@@ -87,7 +87,7 @@ TEST_F(SettingsDialogTest, ShowingLoadsTheLiveValuesAndEveryCloseButOkAppliesNot
             QTest::keyClick(&find<QPushButton>("cmdCancel"), Qt::Key_Enter);
         }};
     const std::pair<std::uint8_t, const char*> opacities[] = {
-        {255, "Opaque"}, {128, "50%"}, {5, "90%"}, {26, "90%"}};
+        {243, "Opaque"}, {128, "50%"}, {5, "90%"}, {26, "90%"}};
     for (int i = 0; i < 4; ++i) {
         opacity = opacities[i].first;
         dialog.ShowDialog();
