@@ -27,6 +27,7 @@ TEST(IcoFile, HoldsEachPictureAsABitmapWithItsMaskAndRefusesWhatAnIconCannotHold
         0, 0, 0, 0, 0x80, 0, 0, 0};
     EXPECT_EQ(icoFile(std::vector{corners, Picture(1, 1, kTransparent)}), expected);
     EXPECT_EQ(icoFile(std::vector{Picture(256, 256, kBlack)}).at(6), 0); // 256 is written as 0
+    EXPECT_EQ(icoFile(std::vector{Picture(32, 32, kBlack)}).size(), 6u + 16 + 40 + 4096 + 32 * 4);
     for (const Picture& picture : {Picture(2, 3, 0), Picture(0, 0, 0), Picture(257, 257, 0)})
         EXPECT_THROW(icoFile(std::vector{picture}), std::invalid_argument) << picture.width;
 }

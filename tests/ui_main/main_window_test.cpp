@@ -113,6 +113,9 @@ TEST_F(MainWindowTest, StoresEveryChangeOfTheUserAtOnceAndNothingPerTick)
     EXPECT_TRUE(QTest::qWaitFor([this] { return settings.values["Width"] == "3015"; }));
     EXPECT_EQ(std::pair(settings.values["Height"], settings.log.ends_with("flush")),
               std::pair(std::string("1515"), true));
+    const std::string stored = settings.log;
+    QTest::qWait(700);
+    EXPECT_EQ(settings.log, stored) << "once";
 }
 
 // The rates and the tray picture follow the ticks; the settings dialog gets the totals while open.

@@ -44,7 +44,8 @@ TEST(DesktopEntry, ExecQuotesThePathAndOnlyTheMainGroupsHiddenOrGnomeKeySwitches
         {"[Desktop Entry]\nHidden=false\nX-GNOME-Autostart-enabled=false\n", true},
         {"[Desktop Entry]\r\nHidden = true\r\n", true},
         {"[Desktop Entry]\nHidden=True\nX-Hidden=true\nX-GNOME-Autostart-enabled=true\n", false},
-        {"[Desktop Action quit]\nHidden=true\n[Desktop Entry]\nExec=x\n", false}};
+        {"[Desktop Action quit]\nHidden=true\n[Desktop Entry]\nExec=x\n", false},
+        {"Hidden=true\n[Desktop Entry]\nExec=x\n", false}};
     for (const auto& [text, hidden] : rows)
         EXPECT_EQ(isSwitchedOffEntry(text), hidden) << text;
 }
