@@ -62,9 +62,7 @@ TEST(QSettingsBackend, FullDiskIsSilentAndLeavesTheUsersFileIntact)
     EXPECT_EQ(contents(folder.filePath(QStringLiteral("Tarnivel.conf"))), before);
     EXPECT_EQ(folder.entryList(QDir::Files), QStringList{QStringLiteral("Tarnivel.conf")});
 }
-#endif
 
-#ifdef Q_OS_UNIX
 // Another writer (a meter on another display) that has created the lock file but not yet locked
 // it, so that the file still names nobody, keeps its lock: the store waits for it.
 TEST(QSettingsBackend, StoreWaitsForAWriterThatIsTakingTheLock)

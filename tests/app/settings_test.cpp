@@ -6,30 +6,8 @@
 
 using namespace tarnivel;
 
-TEST(SettingsUnload, WritesInUnloadOrderWithTheSizeOnlyWhenNormalThenFlushes)
-{
-    for (const bool normal : {true, false}) {
-        MemorySettings store;
-        writeWindowSettings(store, LiveSettings{12345678.f, 255, 65280, -16777216, 65535, false,
-                                                128, 1935.f, 1230.5f, normal});
-        EXPECT_EQ(store.log,
-                  "MaxValue=1.234568E+07 DLColour=255 ULColour=65280 BackColour=-16777216 "
-                  "OverlapColour=65535 Float=0 Opacity=128 " +
-                      std::string(normal ? "Width=1935 Height=1230.5 " : "") + "flush");
-    }
-}
-
 // Tables of rows kept dense by hand, a few related rows per line.
 // clang-format off
-TEST(SettingsConversion, WholeNumbersRoundHalvesToEvenWithinThe32BitRange)
-{
-    const std::pair<const char*, std::optional<std::int32_t>> rows[] = {
-        {"1234.5", 1234}, {"1235.5", 1236}, {"-2.5", -2}, {"2.5001", 3}, {".5", 0}, {" +42\t", 42},
-        {"1.234568E+07", 12345680}, {"-2147483648.5", INT32_MIN}, {"2147483647.5", {}},
-        {"1e400", {}}, {"", {}}, {"12abc", {}}, {"+-5", {}}, {"nan", {}}, {".", {}}};
-    for (const auto& [text, expected] : rows)
-        EXPECT_EQ(toWholeNumber(text), expected) << '"' << text << '"';
-}
 
 // Every key missing (the first run), stored with text that converts, then with text that does
 // not or lies out of range: a colour one beyond the 32-bit range, or an opacity of 256, must not

@@ -21,15 +21,6 @@ TEST(Scale, ShownPlainAndChecked)
                   std::pair(value, problem)) << text;
 }
 
-TEST(FormatBytes, UnitsAboveStrictThresholdsTwoDecimalsHalvesAwayFromZero)
-{
-    const std::pair<double, const char*> rows[] = {{1024, "1024.00 bytes"}, {1152, "1.13 kb"},
-        {-1536, "1.50 kb"}, {1048576, "1024.00 kb"}, {1048577, "1.00 Mb"},
-        {1073741824, "1024.00 Mb"}, {1073741825, "1.00 Gb"}, {5.0 * (1ull << 40), "5120.00 Gb"}};
-    for (const auto& [bytes, text] : rows)
-        EXPECT_EQ(FormatBytes(bytes), text) << bytes;
-    EXPECT_EQ(FormatBytes(1536, ','), "1,50 kb");
-}
 // clang-format on
 
 // The autostart test has desktop-file-validate check the entry of a path full of characters to

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 namespace tarnivel {
@@ -88,26 +89,18 @@ TEST(HostCounters, TotalsAndGrowthLieBetweenTheHostsReadings)
 // counters; each interface counts once, loopback and tunnels included.
 TEST(InterfaceTable, EachInterfaceCountsOnceItsFilterModulesNot)
 {
-    constexpr struct {
-        bool filter;
-        ULONG64 in, out;
-    } made[] = {
-        {false, 5000, 700}, // Ethernet
-        {true, 5000, 700},  // its WFP Native MAC Layer LightWeight Filter
-        {true, 5000, 700},  // its QoS Packet Scheduler
-        {true, 5000, 700},  // its WFP 802.3 MAC Layer LightWeight Filter
-        {false, 300, 20},   // Wi-Fi
-        {false, 60, 60},    // Loopback Pseudo-Interface 1
-        {false, 4, 4},      // Teredo Tunneling Pseudo-Interface
-    };
+    // Ethernet, its WFP Native MAC Layer LightWeight Filter, QoS Packet Scheduler and WFP 802.3
+    // MAC Layer LightWeight Filter rows, Wi-Fi, Loopback Pseudo-Interface 1, Teredo.
+    constexpr std::tuple<bool, ULONG64, ULONG64> made[] = {
+        {false, 5000, 700}, {true, 5000, 700}, {true, 5000, 700}, {true, 5000, 700},
+        {false, 300, 20},   {false, 60, 60},   {false, 4, 4}};
     std::vector<MIB_IF_ROW2> memory(std::size(made) + 1); // the row count comes first
     auto* table = reinterpret_cast<MIB_IF_TABLE2*>(memory.data());
     table->NumEntries = std::size(made);
     for (std::size_t i = 0; i < std::size(made); ++i) {
         MIB_IF_ROW2& row = table->Table[i];
-        row.InterfaceAndOperStatusFlags.FilterInterface = made[i].filter;
-        row.InOctets = made[i].in;
-        row.OutOctets = made[i].out;
+        row.InterfaceAndOperStatusFlags.FilterInterface = std::get<0>(made[i]);
+        std::tie(std::ignore, row.InOctets, row.OutOctets) = made[i];
     }
     std::vector<InterfaceCounters> rows(9); // a longer list from before is cut to the table
     readInterfaceTable(*table, rows);
