@@ -11,7 +11,7 @@ namespace tarnivel {
 inline void storeGeneration(auto&& store, int g)
 {
     store.setValue(kAppName, kSection, "Note",
-                   std::string(6000, static_cast<char>('a' + g % 26)) + "\nInjected=1\r\\n");
+                   std::string(6000, static_cast<char>('a' + g % 26)) + "\nInjected=1\r\\n\n");
     const float f = static_cast<float>(g);
     writeWindowSettings(store, LiveSettings{f, g, g, g, g, g % 2 == 1,
                                             static_cast<std::uint8_t>(g % 256), f, f, true});

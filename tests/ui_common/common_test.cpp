@@ -1,6 +1,7 @@
 #include "resources/app_icon.h"
 #include "resources/icons.h"
 #include "resources/logo.h"
+#include "resources/tray_pictures.h"
 #include "tests/support/picture_check.h"
 #include "ui/common/link_label.h"
 #include "ui/common/links.h"
@@ -35,6 +36,7 @@ TEST(Pictures, IconsLogoAndTrayLevelsAsDrawn)
                            tray[QStringLiteral("d%1u%2").arg(i / 6).arg(i % 6)].pixmap(16));
     painter.end();
     expectPicture(all, QStringLiteral("pictures"));
+    EXPECT_THROW(trayPicture(0, 6), std::out_of_range);
 }
 
 // Blue while new, purple once followed, red when opening failed, grey without a target (nothing

@@ -170,7 +170,8 @@ TEST_F(MainWindowTest, ShowsRatesTotalsAndItsShapeAndOpensTheMenuOnReleaseOrFrom
                   std::tuple(r.size, r.graph, r.label, QRegion(r.graph) + r.label));
     }
 
-    // A drag on the graph moves the window from its first motion on, and ends with the release.
+    // A drag on the graph moves the window from its first motion on, one on the label resizes it;
+    // each ends with the release.
     const QPoint place = w.pos();
     QTest::mousePress(&w.graDU(), Qt::LeftButton, {}, {40, 20});
     for (const QPoint at : {QPoint(41, 21), QPoint(51, 31)})
@@ -178,6 +179,10 @@ TEST_F(MainWindowTest, ShowsRatesTotalsAndItsShapeAndOpensTheMenuOnReleaseOrFrom
     QTest::mouseRelease(&w.graDU(), Qt::LeftButton, {}, {41, 21});
     QTest::mouseMove(&w.graDU(), {60, 40});
     EXPECT_EQ(w.pos(), place + QPoint(10, 10));
+    QTest::mousePress(&w.lblDisplay(), Qt::RightButton, {}, {40, 5}); // a resize from the press
+    QTest::mouseMove(&w.lblDisplay(), {30, 2});
+    QTest::mouseRelease(&w.lblDisplay(), Qt::RightButton, {}, {30, 2});
+    EXPECT_EQ(w.size(), QSize(456, 463));
 
     qsizetype items = 0; // in the menus that open, each closed by a timer its event loop runs
     QTimer closer;
