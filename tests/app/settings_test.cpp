@@ -16,7 +16,7 @@ TEST(SettingsLoad, StoredTextConvertsOrFallsBackToTheKeysDefault)
 {
     const WindowSettings defaults{100000, 255, 65280, 8421504, 65535, 1935, 1230, true, 255};
     const std::tuple<decltype(MemorySettings::values), bool, WindowSettings> rows[] = {
-        {{}, false, defaults}, {{{"RunBefore", "TRUE"}}, true, defaults},
+        {{}, false, defaults}, {{{"RunBefore", "True"}}, true, defaults},
         {{{"RunBefore", "0.4"}, {"MaxValue", "1235.5"}, {"DLColour", "2147483647"},
           {"ULColour", "-2147483648"}, {"BackColour", "-1"}, {"OverlapColour", "0"},
           {"Width", "12.5"}, {"Height", " 7"}, {"Float", "1"}, {"Opacity", "-0.5"}},

@@ -195,6 +195,7 @@ TEST_F(MainWindowTest, ShowsRatesTotalsAndItsShapeAndOpensTheMenuOnReleaseOrFrom
     QContextMenuEvent mouse(QContextMenuEvent::Mouse, {}, {}),
         key(QContextMenuEvent::Keyboard, {}, {});
     QApplication::sendEvent(&w, &mouse);
+    EXPECT_EQ(items, 5) << "the mouse's context-menu event opens nothing";
     QApplication::sendEvent(&w, &key);
     QTest::keyClick(&w, Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_EQ(items, 15) << "five items each: the release, the Menu key and Shift+F10";

@@ -100,6 +100,7 @@ TEST_F(SettingsDialogTest, ShowingLoadsTheLiveValuesAndEveryCloseButOkAppliesNot
         dialog.ShowDialog();
         EXPECT_EQ(scale().text(), "5");
         closers[i]();
+        EXPECT_FALSE(dialog.isLoaded()) << i;
         dialog.close();
         EXPECT_EQ(std::tuple(unloaded, dialog.isLoaded(), graph.MaxValue(),
                              graph.DLThread().Colour(), opacity),
@@ -160,7 +161,7 @@ TEST_F(SettingsDialogTest, ScaleBoxTakesSevenDigitsAndEveryPageLooksAsItsPicture
     scale().clear();
     QTest::keyClicks(&scale(), "1a2-3 .e4\b45678");
     EXPECT_EQ(scale().text(), "1234567") << "Backspace, then an eighth digit";
-    dialog.NewTotals(1073741823.0, 5e9);                  // "1024.00 Mb", "4.66 Gb"
+    dialog.NewTotals(1024, 1073741824.0); // "1024.00 bytes", "1024.00 Mb": no unit at its threshold
     find<QLabel>("lblVersion").setText("Version 1.23.4"); // any version's picture
     for (int tab = 0; tab < tabs().count(); ++tab) {
         tabs().setCurrentIndex(tab);
