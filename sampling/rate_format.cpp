@@ -21,6 +21,16 @@ struct Decimal {
     int pointPosition = 0;
 };
 
+void dropTrailingZeros(Decimal& d)
+{
+    while (!d.digits.empty() && d.digits.back() == '0') {
+        d.digits.pop_back();
+    }
+    if (d.digits.empty()) {
+        d.pointPosition = 0;
+    }
+}
+
 Decimal exactDecimal(double magnitude, int precision)
 {
     std::array<char, kDoubleExactPrecision + 16> text{};
@@ -39,12 +49,7 @@ Decimal exactDecimal(double magnitude, int precision)
     const char* first = exponentText.data() + (exponentText.front() == '+' ? 1 : 0);
     std::from_chars(first, exponentText.data() + exponentText.size(), exponent);
     d.pointPosition = exponent + 1;
-    while (!d.digits.empty() && d.digits.back() == '0') {
-        d.digits.pop_back();
-    }
-    if (d.digits.empty()) {
-        d.pointPosition = 0;
-    }
+    dropTrailingZeros(d);
     return d;
 }
 
@@ -72,12 +77,7 @@ void roundToDigits(Decimal& d, int keep)
             ++d.digits.back();
         }
     }
-    while (!d.digits.empty() && d.digits.back() == '0') {
-        d.digits.pop_back();
-    }
-    if (d.digits.empty()) {
-        d.pointPosition = 0;
-    }
+    dropTrailingZeros(d);
 }
 
 // Writes d with a leading minus when negative, at least one digit before the point and exactly

@@ -2,8 +2,8 @@
 # The command line, run as over ssh (no display): --help and --version print to standard output
 # and end with status 0, an unknown option ends with an error and the --help hint on standard
 # error; none of them reads or writes a setting or claims the meter's place. Qt's own options
-# are taken and reach Qt (--help-all lists them): with -platform offscreen the program starts
-# without a display.
+# and the installer's hidden --exit are taken, and Qt's reach Qt (--help-all lists them): with
+# -platform offscreen the program starts without a display.
 #   command_line_test.sh <tarnivel> <version>
 set -euo pipefail
 tarnivel=$1
@@ -28,7 +28,7 @@ done <<'TABLE'
 -h|0|out|  -v, --version +Displays version information\.
 --version|0|out|Tarnivel VERSION
 -platform offscreen -display :9 -v|0|out|Tarnivel VERSION
--nograb --dograb -qdevel --qdebug -widgetcount -stylesheet=x.qss -v|0|out|Tarnivel VERSION
+-nograb --dograb -qdevel --qdebug -widgetcount -stylesheet=x.qss --exit -v|0|out|Tarnivel VERSION
 --help-all|0|out|  --nograb +X11: never grab the mouse \(for debuggers\)\.
 --bogus|1|err|Tarnivel: Unknown option 'bogus'\.
 --bogus --help|1|err|Try '.*tarnivel --help' for more information\.

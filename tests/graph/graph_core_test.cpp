@@ -1,4 +1,5 @@
 #include "graph/data_store.h"
+#include "graph/data_thread.h"
 #include "graph/graph_raster.h"
 
 #include <cfloat>
@@ -33,4 +34,28 @@ TEST(DataStore, KeepsAgesThroughResize)
 TEST(GraphRaster, ScaleClampsWhatLiesBeyondTheFloatRange)
 {
     EXPECT_EQ(tarnivel::raster::ScaleValue(1e30f, {0, 1e-30f}, 50), -FLT_MAX);
+}
+
+// On a screen of pixel ratio 2 each pixel is a 2 x 2 block, in what is drawn whole and in what
+// scrolls in. Columns older than the history stay background.
+TEST(GraphRaster, HighDensityScreensShowBlocksOfTheSamePixels)
+{
+    using namespace tarnivel::raster;
+    tarnivel::clsDataThread dl, ul;
+    for (int i = 0; i < 1005; ++i) {
+        dl.NewValue(static_cast<float>(i % 7 * 15));
+        ul.NewValue(static_cast<float>(i % 5 * 25));
+    }
+    const int w = 1003, h = 9;
+    std::vector<std::uint32_t> one(w * h), two(4 * w * h);
+    for (const Surface& s : {Surface{one.data(), w, h, 1, w}, {two.data(), w, h, 2, 2 * w}}) {
+        DrawGraph(s, dl, ul, {}, {1, 2, 3, 4});
+        ShiftDisplayLeft(s, 80, 20, {}, {1, 2, 3, 4});
+    }
+    std::size_t unlike = 0;
+    for (std::size_t i = 0; i < two.size(); ++i)
+        unlike += two[i] != one[i / (4 * w) * w + i % (2 * w) / 2];
+    EXPECT_EQ(unlike, 0u);
+    EXPECT_EQ(std::vector(&one[(h - 1) * w], &one[h * w - w + 4]),
+              std::vector<std::uint32_t>({4, 4, 3, 3}));
 }

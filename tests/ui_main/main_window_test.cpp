@@ -125,10 +125,10 @@ TEST_F(MainWindowTest, StoresEveryChangeOfTheUserAtOnceAndNothingPerTick)
 TEST_F(MainWindowTest, ShowsRatesTotalsAndItsShapeAndOpensTheMenuOnReleaseOrFromKeys)
 {
     // Stored colours: orange incoming, blue outgoing, black background, white overlap.
-    settings.values = {{"DLColour", "33023"},
-                       {"ULColour", "16744448"},
-                       {"BackColour", "0"},
+    // clang-format off
+    settings.values = {{"DLColour", "33023"}, {"ULColour", "16744448"}, {"BackColour", "0"},
                        {"OverlapColour", "16777215"}};
+    // clang-format on
     frmMain w({settings, *this, [this] { return now += 1s; }, [] { return true; }, [] {}, {}});
     w.ShowSettings();
     const auto* total = w.settingsDialog()->findChild<QLabel*>(QStringLiteral("lblDLTotal"));

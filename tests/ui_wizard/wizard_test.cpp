@@ -51,10 +51,10 @@ TEST_F(WizardTest, PagesMoveByButtonsAndKeysOnlyWhenAgreedAndTheRateBoxEditsAsUs
     // "Other", with the rate box
     wizard->findChild<QComboBox*>("cmdConnectionType")->setCurrentIndex(11);
     answer = QMessageBox::Yes;
+    // clang-format off
     const std::tuple<const char*, Qt::Key, int> steps[] = {{"optAgree0", Qt::Key_Return, 2},
-                                                           {"cmdBack", Qt::Key_Return, 1},
-                                                           {"cmdNext", Qt::Key_Enter, 2},
-                                                           {"cmdNext", Qt::Key_Space, 3}};
+        {"cmdBack", Qt::Key_Return, 1}, {"cmdNext", Qt::Key_Enter, 2}, {"cmdNext", Qt::Key_Space, 3}};
+    // clang-format on
     for (const auto& [focus, key, page] : steps) {
         wizard->findChild<QRadioButton*>("optAgree1")->click();
         next().click();
@@ -69,11 +69,10 @@ TEST_F(WizardTest, PagesMoveByButtonsAndKeysOnlyWhenAgreedAndTheRateBoxEditsAsUs
     EXPECT_EQ(std::pair(messages, quits), std::pair(4, 0));
 
     QTest::keyClicks(&other(), "1234");
-    for (const auto& [key, text] : {std::pair{Qt::Key_Home, ""},
-                                    {Qt::Key_Delete, "\x7f"},
-                                    {Qt::Key_A, "\x01"},
-                                    {Qt::Key_X, "\x18"},
-                                    {Qt::Key_Z, "\x1a"}})
+    // clang-format off
+    for (const auto& [key, text] : {std::pair{Qt::Key_Home, ""}, {Qt::Key_Delete, "\x7f"},
+                                    {Qt::Key_A, "\x01"}, {Qt::Key_X, "\x18"}, {Qt::Key_Z, "\x1a"}})
+        // clang-format on
         QTest::sendKeyEvent(QTest::Press, &other(), key, text,
                             *text && *text < ' ' ? Qt::ControlModifier : Qt::NoModifier);
     QTest::keyClick(&other(), Qt::Key_Return);
