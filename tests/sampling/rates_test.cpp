@@ -22,7 +22,7 @@ TEST(ProcNetDevSource, ReadsEveryGoodRowAtEachReadingAndSkipsMalformedOnes)
         {"eth0: 111" + tail + " 17", "eth0 111 999;"}, {"eth0: 12x" + tail, ""},
         {"a: 18446744073709551615" + tail, "a 18446744073709551615 999;"}, {"   : 111" + tail, ""},
         {"eth0: 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15", ""}, {"eth0: -1" + tail, ""},
-        {"a: 18446744073709551616" + tail, ""}};
+        {"a: 18446744073709551616" + tail, ""}, {"a::111" + tail, "a: 111 999;"}};
     // clang-format on
     std::string text = "Inter-|\n face |\n", expected, got;
     for (const auto& [line, row] : lines) {
@@ -39,6 +39,8 @@ TEST(ProcNetDevSource, ReadsEveryGoodRowAtEachReadingAndSkipsMalformedOnes)
     EXPECT_EQ(got, expected);
     std::ofstream(path) << text.substr(0, 16); // the header alone
     EXPECT_FALSE(source.readTable(rows));
+    std::ofstream(path) << text.substr(0, text.find('\n', 16) + 1); // one row
+    EXPECT_TRUE(source.readTable(rows));
     // No file, a read error (a folder), a file without end (over 16 MiB).
     for (const std::string& bad : {path + "_", testing::TempDir(), std::string("/dev/zero")})
         EXPECT_FALSE(ProcNetDevSource(bad).readTable(rows)) << bad;

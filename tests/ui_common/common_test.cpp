@@ -45,11 +45,11 @@ TEST(LinkLabel, ColourFollowsTheStateAndNoTargetDoesNothing)
 {
     const QUrl home(QStringLiteral("https://example.org/"));
     LinkLabel link(QStringLiteral("Home"), home);
+    // clang-format off
     const std::tuple<bool, bool, Qt::MouseButton, QColor> clicks[] = {
-        {true, true, Qt::RightButton, Qt::blue},
-        {true, true, Qt::LeftButton, Qt::darkMagenta},
-        {true, false, Qt::LeftButton, Qt::red},
-        {false, true, Qt::LeftButton, Qt::darkGray}};
+        {true, true, Qt::RightButton, Qt::blue}, {true, true, Qt::LeftButton, Qt::darkMagenta},
+        {true, false, Qt::LeftButton, Qt::red}, {false, true, Qt::LeftButton, Qt::darkGray}};
+    // clang-format on
     for (const auto& [target, opens, button, shown] : clicks) {
         link.setTarget(target ? home : QUrl());
         link.setOpener([opens = opens](const QUrl&) { return opens; });

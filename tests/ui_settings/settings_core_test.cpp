@@ -14,8 +14,9 @@ TEST(Scale, ShownPlainAndChecked)
 {
     EXPECT_EQ(scaleText(10000000.0f) + ' ' + scaleText(1234.5f), "10000000 1234.5");
     const std::tuple<const char*, std::int32_t, std::string_view> rows[] = {{"", 0, kNotNumeric},
-        {"inf", 0, kNotNumeric}, {"1e-999", 0, outOfRangeProblem()}, {"2147483648", 0, kTooLarge},
-        {"1e999", 0, kTooLarge}, {"0.4", 0, outOfRangeProblem()}, {" +1235.5\t", 1236, {}}, {"1", 1, {}}};
+        {"inf", 0, kNotNumeric}, {"1e-999", 0, outOfRangeProblem()}, {"1e999", 0, kTooLarge},
+        {"2147483648", 0, kTooLarge}, {"0.4", 0, outOfRangeProblem()}, {" +1235.5\t", 1236, {}},
+        {"1", 1, {}}};
     for (const auto& [text, value, problem] : rows)
         EXPECT_EQ(std::pair(checkScale(text).value, checkScale(text).problem),
                   std::pair(value, problem)) << text;

@@ -53,7 +53,8 @@ TEST_F(WizardTest, PagesMoveByButtonsAndKeysOnlyWhenAgreedAndTheRateBoxEditsAsUs
     answer = QMessageBox::Yes;
     // clang-format off
     const std::tuple<const char*, Qt::Key, int> steps[] = {{"optAgree0", Qt::Key_Return, 2},
-        {"cmdBack", Qt::Key_Return, 1}, {"cmdNext", Qt::Key_Enter, 2}, {"cmdNext", Qt::Key_Space, 3}};
+        {"cmdBack", Qt::Key_Return, 1}, {"cmdNext", Qt::Key_Enter, 2}, {"cmdNext", Qt::Key_Space, 3}
+    };
     // clang-format on
     for (const auto& [focus, key, page] : steps) {
         wizard->findChild<QRadioButton*>("optAgree1")->click();
