@@ -16,7 +16,7 @@ TEST(Scale, ShownPlainAndChecked)
     const std::tuple<const char*, std::int32_t, std::string_view> rows[] = {{"", 0, kNotNumeric},
         {"inf", 0, kNotNumeric}, {"1e-999", 0, outOfRangeProblem()}, {"1e999", 0, kTooLarge},
         {"2147483648", 0, kTooLarge}, {"0.4", 0, outOfRangeProblem()}, {" +1235.5\t", 1236, {}},
-        {"1", 1, {}}};
+        {"1", 1, {}}, {"-2147483648", INT32_MIN, outOfRangeProblem()}, {"-3e9", 0, kTooLarge}};
     for (const auto& [text, value, problem] : rows)
         EXPECT_EQ(std::pair(checkScale(text).value, checkScale(text).problem),
                   std::pair(value, problem)) << text;
