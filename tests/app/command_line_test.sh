@@ -34,6 +34,7 @@ done <<'TABLE'
 --bogus --help|1|err|Try '.*tarnivel --help' for more information\.
 -platform|1|err|Tarnivel: Missing value after '-platform'\.
 TABLE
+[[ $("$tarnivel" --help) != *nograb* ]] || fail "--help lists Qt's options, which only --help-all does"
 left=$(find "${config%/*}" "$XDG_RUNTIME_DIR" -mindepth 1)
 [ -z "$left" ] || fail "settings or the lock touched: $left"
 

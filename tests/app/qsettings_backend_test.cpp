@@ -52,7 +52,7 @@ TEST(QSettingsBackend, FullDiskIsSilentAndLeavesTheUsersFileIntact)
     const QDir folder(config.filePath(QStringLiteral("Tarnivel")));
     storeGeneration(QSettingsBackend(), 1); // its long note cannot fit under the limit
     const QByteArray before = contents(folder.filePath(QStringLiteral("Tarnivel.conf")));
-    ASSERT_TRUE(before.contains("\nDLColour=1\n"));
+    ASSERT_TRUE(before.startsWith("[Settings]\nBackColour=1\nDLColour=1\n")) << before.constData();
 
     const rlimit limit{1024, RLIM_INFINITY}, unlimited{RLIM_INFINITY, RLIM_INFINITY};
     std::signal(SIGXFSZ, SIG_IGN);

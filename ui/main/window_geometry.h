@@ -53,7 +53,6 @@ struct EdgeRect {
     int top = 0;
     int right = 0;
     int bottom = 0;
-    friend bool operator==(const EdgeRect&, const EdgeRect&) = default;
 };
 
 // The edges of a layout rectangle: sums first, then each edge rounded halves to even.
