@@ -29,15 +29,9 @@ TEST(DataStore, KeepsAgesThroughResize)
     EXPECT_NO_THROW(tarnivel::clsDataStore().setBufferSize(tarnivel::clsDataStore::kMaxBufferSize));
 }
 
-// A tiny scale pushes y past the float range: clamped, as converting it would be undefined. (The
-// meter's pictures check the drawing itself.)
-TEST(GraphRaster, ScaleClampsWhatLiesBeyondTheFloatRange)
-{
-    EXPECT_EQ(tarnivel::raster::ScaleValue(1e30f, {0, 1e-30f}, 50), -FLT_MAX);
-}
-
-// On a screen of pixel ratio 2 each pixel is a 2 x 2 block, in what is drawn whole and in what
-// scrolls in. Columns older than the history stay background.
+// The meter's pictures check the drawing itself, at pixel ratio 1. On a screen of pixel ratio 2
+// each pixel is a 2 x 2 block, in what is drawn whole and in what scrolls in. Columns older than
+// the history stay background.
 TEST(GraphRaster, HighDensityScreensShowBlocksOfTheSamePixels)
 {
     using namespace tarnivel::raster;
@@ -56,4 +50,6 @@ TEST(GraphRaster, HighDensityScreensShowBlocksOfTheSamePixels)
     EXPECT_EQ(unlike, 0u);
     // At the bottom, after the scroll: background where age 1001 would be, then age 1000.
     EXPECT_EQ(std::pair(one[h * w - w + 1], one[h * w - w + 2]), std::pair(4u, 3u));
+    // A tiny scale pushes y past the float range: clamped, as converting it would be undefined.
+    EXPECT_EQ(ScaleValue(1e30f, {0, 1e-30f}, 50), -FLT_MAX);
 }

@@ -101,6 +101,7 @@ TEST_F(MainWindowTest, StoresEveryChangeOfTheUserAtOnceAndNothingPerTick)
     EXPECT_EQ(settings.log, "");
 
     w.tray().buildPopupMenu()->actions()[0]->trigger(); // "Float"
+    EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "the widget's flags too";
     EXPECT_EQ(settings.log, "MaxValue=100000 DLColour=255 ULColour=65280 BackColour=8421504 "
                             "OverlapColour=65535 Float=0 Opacity=255 Width=1935 Height=1230 flush");
     w.ShowSettings();
@@ -133,8 +134,9 @@ TEST_F(MainWindowTest, ShowsRatesTotalsAndItsShapeAndOpensTheMenuOnReleaseOrFrom
     w.ShowSettings();
     const auto* total = w.settingsDialog()->findChild<QLabel*>(QStringLiteral("lblDLTotal"));
     w.Timer1_Timer();
-    EXPECT_TRUE(w.lblDisplay().text().isEmpty()); // counter sums are no rate
-    received += 41667;                            // KiB of 1024 bytes
+    EXPECT_TRUE(w.lblDisplay().text().isEmpty());    // counter sums are no rate
+    EXPECT_TRUE(w.lblDisplay().font().fixedPitch()); // where DejaVu Sans Mono is missing
+    received += 41667;                               // KiB of 1024 bytes
     w.Timer1_Timer();
     EXPECT_EQ(std::tuple(w.lblDisplay().text(), w.tray().trayIcon().toolTip(),
                          w.tray().trayPictureKey(), total->text()),
