@@ -32,7 +32,8 @@ protected:
 
     MemorySettings settings;
     std::chrono::steady_clock::time_point now{};
-    std::uint64_t received = 6442450944, sent = 0; // 64-bit sums: no wrap at 4 GiB
+    // 64-bit sums: no wrap at 4 GiB. 41667 more make 6 GiB less a byte: "6.00 Gb", rounded up.
+    std::uint64_t received = 6442409276, sent = 0;
 };
 
 // What the meter loads it stores back once, however it ends: a close of the window, "Exit", or

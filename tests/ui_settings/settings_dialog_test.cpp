@@ -161,8 +161,7 @@ TEST_F(SettingsDialogTest, ScaleBoxTakesSevenDigitsAndEveryPageLooksAsItsPicture
     scale().clear();
     QTest::keyClicks(&scale(), "1a2-3 .e4\b45678");
     EXPECT_EQ(scale().text(), "1234567") << "Backspace, then an eighth digit";
-    // "1024.00 bytes" rounded up, "1024.00 Mb": no unit at its threshold
-    dialog.NewTotals(1023.996, 1073741824.0);
+    dialog.NewTotals(1024, 1073741824.0); // "1024.00 bytes", "1024.00 Mb": no unit at its threshold
     find<QLabel>("lblVersion").setText("Version 1.23.4"); // any version's picture
     for (int tab = 0; tab < tabs().count(); ++tab) {
         tabs().setCurrentIndex(tab);
