@@ -88,10 +88,13 @@ TEST_F(WizardTest, FinishStoresTheRateOrSaysWhy)
 {
     // The entry, what is typed (ignored for any entry but "Other"), the scale stored (empty:
     // nothing; for "Don't know", its warning ended unanswered).
+    // clang-format off
     const std::tuple<int, const char*, const char*> cases[] = {
-        {0, "", "7200"},      {3, "5", "7920"}, {9, "", "211200"},           {10, "", "6336000"},
-        {11, "", ""},         {11, "0", ""},    {11, "99999999", "9999999"}, {11, "0000001", "1"},
-        {11, "-1.5e\b", "1"}, {0, "", ""}};
+        {0, "", "7200"}, {1, "", "1980"}, {2, "", "3960"}, {3, "5", "7920"}, {4, "", "15840"},
+        {5, "", "63360"}, {6, "", "126720"}, {7, "", "253440"}, {8, "", "506880"}, {11, "", ""},
+        {9, "", "211200"}, {10, "", "6336000"}, {11, "0", ""}, {11, "99999999", "9999999"},
+        {11, "0000001", "1"}, {11, "-1.5e\b", "1"}, {0, "", ""}};
+    // clang-format on
     for (const auto& [index, typed, stored] : cases) {
         restart();
         answer = index == 0 && !*stored ? QMessageBox::NoButton : QMessageBox::Ok;
